@@ -1,0 +1,395 @@
+#include "acad/body.h"
+
+#include "acad/errors.h"
+
+#include <BRepAlgoAPI_Common.hxx>
+#include <BRepAlgoAPI_Cut.hxx>
+#include <BRepAlgoAPI_Fuse.hxx>
+#include <BRepBndLib.hxx>
+#include <BRepBuilderAPI_MakeFace.hxx>
+#include <BRepBuilderAPI_Transform.hxx>
+#include <BRepCheck_Analyzer.hxx>
+#include <BRepGProp.hxx>
+#include <BRep_Builder.hxx>
+#include <Bnd_Box.hxx>
+#include <GProp_GProps.hxx>
+#include <TopExp.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopTools_IndexedMapOfShape.hxx>
+#include <TopTools_ListOfShape.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Compound.hxx>
+
+#include <algorithm>
+#include <cmath>
+
+namespace acad {
+
+void FaceColours::set(const TopoDS_Shape& face, const Colour& colour)
+{
+    const Handle(TopoDS_TShape)& t = face.TShape();
+    map_[t.get()] = {t, colour};
+}
+
+const Colour* FaceColours::find(const TopoDS_Shape& face) const
+{
+    const auto it = map_.find(face.TShape().get());
+    return it == map_.end() ? nullptr : &it->second.second;
+}
+
+void FaceColours::merge(const FaceColours& other)
+{
+    for (const auto& [key, value] : other.map_)
+        map_[key] = value;
+}
+
+namespace geom {
+
+namespace {
+
+enum class Op { Fuse, Cut, Common };
+
+const char* opName(Op op)
+{
+    switch (op) {
+    case Op::Fuse: return "объединение";
+    case Op::Cut: return "вычитание";
+    case Op::Common: return "пересечение";
+    }
+    return "";
+}
+
+[[noreturn]] void modelingError(const std::string& what)
+{
+    throw EOleException("Ошибка моделирования: " + what, kErrModeling);
+}
+
+int solidCount(const TopoDS_Shape& shape)
+{
+    int n = 0;
+    for (TopExp_Explorer e(shape, TopAbs_SOLID); e.More(); e.Next())
+        ++n;
+    return n;
+}
+
+// A compound of one solid is the solid itself; a compound of solids keeps
+// only its solids. Other results stay as they are.
+TopoDS_Shape simplified(const TopoDS_Shape& shape)
+{
+    if (shape.IsNull() || shape.ShapeType() != TopAbs_COMPOUND)
+        return shape;
+    const int n = solidCount(shape);
+    if (n == 0)
+        return shape;
+    if (n == 1) {
+        TopExp_Explorer e(shape, TopAbs_SOLID);
+        return e.Current();
+    }
+    TopoDS_Compound c;
+    BRep_Builder b;
+    b.MakeCompound(c);
+    for (TopExp_Explorer e(shape, TopAbs_SOLID); e.More(); e.Next())
+        b.Add(c, e.Current());
+    return c;
+}
+
+// Carries the face colours of the pieces over to the result of an operation.
+void carryColours(BRepAlgoAPI_BooleanOperation& algo, const std::vector<const SolidPiece*>& pieces,
+                  FaceColours& out)
+{
+    for (const SolidPiece* piece : pieces) {
+        if (piece->colours.empty())
+            continue;
+        TopTools_IndexedMapOfShape faces;
+        TopExp::MapShapes(piece->shape, TopAbs_FACE, faces);
+        for (int i = 1; i <= faces.Extent(); ++i) {
+            const TopoDS_Shape& face = faces(i);
+            const Colour* c = piece->colours.find(face);
+            if (!c)
+                continue;
+            const TopTools_ListOfShape& modified = algo.Modified(face);
+            if (!modified.IsEmpty()) {
+                for (const TopoDS_Shape& f : modified)
+                    out.set(f, *c);
+            } else if (!algo.IsDeleted(face)) {
+                out.set(face, *c);
+            }
+        }
+    }
+}
+
+SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& arguments,
+                   const std::vector<const SolidPiece*>& tools, double fuzzy)
+{
+    BRepAlgoAPI_Fuse fuse;
+    BRepAlgoAPI_Cut cut;
+    BRepAlgoAPI_Common common;
+    BRepAlgoAPI_BooleanOperation& algo = op == Op::Fuse  ? static_cast<BRepAlgoAPI_BooleanOperation&>(fuse)
+                                         : op == Op::Cut ? static_cast<BRepAlgoAPI_BooleanOperation&>(cut)
+                                                         : static_cast<BRepAlgoAPI_BooleanOperation&>(common);
+    TopTools_ListOfShape a, t;
+    for (const SolidPiece* p : arguments)
+        a.Append(p->shape);
+    for (const SolidPiece* p : tools)
+        t.Append(p->shape);
+    algo.SetArguments(a);
+    algo.SetTools(t);
+    algo.SetRunParallel(false);
+    algo.SetNonDestructive(true);
+    if (fuzzy > 0)
+        algo.SetFuzzyValue(fuzzy);
+    algo.Build();
+    if (!algo.IsDone() || algo.HasErrors())
+        modelingError(std::string(opName(op)) + " не выполнено");
+    SolidPiece result;
+    result.shape = simplified(algo.Shape());
+    std::vector<const SolidPiece*> coloured = arguments;
+    if (op == Op::Fuse)
+        coloured.insert(coloured.end(), tools.begin(), tools.end());
+    carryColours(algo, coloured, result.colours);
+    return result;
+}
+
+double size(const TopoDS_Shape& shape)
+{
+    Bnd_Box box;
+    BRepBndLib::Add(shape, box);
+    if (box.IsVoid())
+        return 1.0;
+    return std::sqrt(box.SquareExtent());
+}
+
+// Runs an operation; on failure once more with a small fuzzy tolerance.
+SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
+               const std::vector<const SolidPiece*>& tools)
+{
+    try {
+        SolidPiece r = runOnce(op, arguments, tools, 0.0);
+        if (solidCount(r.shape) > 0)
+            checkSolid(r.shape, opName(op));
+        return r;
+    } catch (const EOleException&) {
+        double extent = 0;
+        for (const SolidPiece* p : arguments)
+            extent = std::max(extent, size(p->shape));
+        SolidPiece r = runOnce(op, arguments, tools, 1e-7 * std::max(extent, 1.0));
+        if (solidCount(r.shape) > 0)
+            checkSolid(r.shape, opName(op));
+        return r;
+    }
+}
+
+bool boxesOverlap(const TopoDS_Shape& a, const TopoDS_Shape& b)
+{
+    Bnd_Box ba, bb;
+    BRepBndLib::Add(a, ba);
+    BRepBndLib::Add(b, bb);
+    return !ba.IsOut(bb);
+}
+
+} // namespace
+
+double volumeOf(const TopoDS_Shape& shape)
+{
+    GProp_GProps props;
+    BRepGProp::VolumeProperties(shape, props);
+    return props.Mass();
+}
+
+void checkSolid(const TopoDS_Shape& shape, const char* what)
+{
+    if (shape.IsNull() || solidCount(shape) == 0)
+        modelingError(std::string(what) + ": тело не получилось");
+    BRepCheck_Analyzer analyzer(shape);
+    if (!analyzer.IsValid())
+        modelingError(std::string(what) + ": получено неправильное тело");
+    const double v = volumeOf(shape);
+    if (!(v > 0))
+        modelingError(std::string(what) + ": тело нулевого объема");
+}
+
+SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
+{
+    chunk = std::max<std::size_t>(chunk, 2);
+    while (pieces.size() > 1) {
+        std::vector<SolidPiece> next;
+        next.reserve(pieces.size() / chunk + 1);
+        for (std::size_t i = 0; i < pieces.size(); i += chunk) {
+            const std::size_t end = std::min(pieces.size(), i + chunk);
+            if (end - i == 1) {
+                next.push_back(std::move(pieces[i]));
+                continue;
+            }
+            std::vector<const SolidPiece*> a{&pieces[i]}, t;
+            for (std::size_t j = i + 1; j < end; ++j)
+                t.push_back(&pieces[j]);
+            try {
+                next.push_back(run(Op::Fuse, a, t));
+            } catch (const EOleException&) {
+                // One at a time, which the kernel manages more often.
+                SolidPiece acc = std::move(pieces[i]);
+                for (std::size_t j = i + 1; j < end; ++j)
+                    acc = run(Op::Fuse, {&acc}, {&pieces[j]});
+                next.push_back(std::move(acc));
+            }
+        }
+        pieces = std::move(next);
+    }
+    return std::move(pieces.front());
+}
+
+} // namespace geom
+
+SolidBody::SolidBody(const TopoDS_Shape& shape)
+{
+    pieces_.push_back({shape, {}});
+}
+
+void SolidBody::resolve() const
+{
+    if (pieces_.size() <= 1)
+        return;
+    SolidPiece fused = geom::fuseAll(pieces_);
+    pieces_.clear();
+    pieces_.push_back(std::move(fused));
+}
+
+const TopoDS_Shape& SolidBody::shape() const
+{
+    resolve();
+    return pieces_.front().shape;
+}
+
+const FaceColours& SolidBody::faceColours() const
+{
+    resolve();
+    return pieces_.front().colours;
+}
+
+TopoDS_Shape SolidBody::piecesCompound() const
+{
+    if (pieces_.size() == 1)
+        return pieces_.front().shape;
+    TopoDS_Compound c;
+    BRep_Builder b;
+    b.MakeCompound(c);
+    for (const SolidPiece& p : pieces_)
+        b.Add(c, p.shape);
+    return c;
+}
+
+void SolidBody::transform(const gp_Trsf& t)
+{
+    const bool rigid = std::fabs(t.ScaleFactor() - 1.0) < 1e-15 && !t.IsNegative();
+    for (SolidPiece& p : pieces_) {
+        if (rigid) {
+            p.shape.Move(TopLoc_Location(t));
+            continue;
+        }
+        BRepBuilderAPI_Transform tr(p.shape, t, true);
+        if (!tr.IsDone())
+            throw EOleException("Ошибка моделирования: масштабирование не выполнено", kErrModeling);
+        FaceColours moved;
+        if (!p.colours.empty()) {
+            TopTools_IndexedMapOfShape faces;
+            TopExp::MapShapes(p.shape, TopAbs_FACE, faces);
+            for (int i = 1; i <= faces.Extent(); ++i)
+                if (const Colour* c = p.colours.find(faces(i)))
+                    moved.set(tr.ModifiedShape(faces(i)), *c);
+        }
+        p.shape = tr.Shape();
+        p.colours = std::move(moved);
+    }
+}
+
+void SolidBody::unite(SolidBody&& other, const Colour& otherColour, const Colour& ownColour)
+{
+    for (SolidPiece& p : other.pieces_) {
+        if (!(otherColour == ownColour)) {
+            // Faces that showed the other's colour keep it.
+            TopTools_IndexedMapOfShape faces;
+            TopExp::MapShapes(p.shape, TopAbs_FACE, faces);
+            for (int i = 1; i <= faces.Extent(); ++i)
+                if (!p.colours.find(faces(i)))
+                    p.colours.set(faces(i), otherColour);
+        }
+        pieces_.push_back(std::move(p));
+    }
+    other.pieces_.clear();
+}
+
+void SolidBody::subtract(SolidBody&& other)
+{
+    resolve();
+    other.resolve();
+    SolidPiece& a = pieces_.front();
+    SolidPiece tool{other.pieces_.front().shape, {}};
+    SolidPiece r = geom::run(geom::Op::Cut, {&a}, {&tool});
+    if (geom::solidCount(r.shape) == 0)
+        throw EOleException("Ошибка моделирования: после вычитания не осталось тела", kErrModeling);
+    // A kernel may hand the receiver back unchanged although the tool cuts it.
+    if (geom::boxesOverlap(a.shape, tool.shape)) {
+        const double before = geom::volumeOf(a.shape);
+        const double after = geom::volumeOf(r.shape);
+        if (std::fabs(before - after) <= 1e-9 * before) {
+            SolidPiece common = geom::runOnce(geom::Op::Common, {&a}, {&tool}, 0.0);
+            if (geom::solidCount(common.shape) > 0 && geom::volumeOf(common.shape) > 1e-9 * before)
+                throw EOleException("Ошибка моделирования: вычитание не выполнено", kErrModeling);
+        }
+    }
+    a = std::move(r);
+    other.pieces_.clear();
+}
+
+void SolidBody::intersect(SolidBody&& other)
+{
+    resolve();
+    other.resolve();
+    SolidPiece& a = pieces_.front();
+    SolidPiece tool{other.pieces_.front().shape, {}};
+    SolidPiece r = geom::run(geom::Op::Common, {&a}, {&tool});
+    if (geom::solidCount(r.shape) == 0)
+        throw EOleException("Ошибка моделирования: тела не пересекаются", kErrModeling);
+    a = std::move(r);
+    other.pieces_.clear();
+}
+
+void SolidBody::clearFaceColours()
+{
+    for (SolidPiece& p : pieces_)
+        p.colours.clear();
+}
+
+double SolidBody::volume() const
+{
+    return geom::volumeOf(shape());
+}
+
+TopoDS_Shape SolidBody::section(const gp_Pln& plane) const
+{
+    const TopoDS_Shape& s = shape();
+    const double r = geom::size(s) * 2 + 1;
+    // A square of the plane large enough to cut through the whole solid.
+    gp_Pnt origin = plane.Location();
+    Bnd_Box box;
+    BRepBndLib::Add(s, box);
+    double x0, y0, z0, x1, y1, z1;
+    box.Get(x0, y0, z0, x1, y1, z1);
+    const gp_Pnt centre((x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2);
+    // Project the box centre onto the plane, so the square covers the solid.
+    const gp_Vec n(plane.Axis().Direction());
+    const gp_Vec d(origin, centre);
+    const gp_Pnt foot = centre.Translated(-n * d.Dot(n));
+    gp_Pln centred(gp_Ax3(foot, plane.Axis().Direction(), plane.XAxis().Direction()));
+    const TopoDS_Face square = BRepBuilderAPI_MakeFace(centred, -r, r, -r, r).Face();
+    SolidPiece a{s, {}}, f{square, {}};
+    SolidPiece result = geom::runOnce(geom::Op::Common, {&a}, {&f}, 0.0);
+    int faces = 0;
+    for (TopExp_Explorer e(result.shape, TopAbs_FACE); e.More(); e.Next())
+        ++faces;
+    if (faces == 0)
+        return {};
+    return result.shape;
+}
+
+} // namespace acad

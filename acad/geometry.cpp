@@ -1,0 +1,415 @@
+#include "acad/geometry.h"
+
+#include "acad/body.h"
+#include "acad/errors.h"
+
+#include <BRepAdaptor_Curve.hxx>
+#include <BRepBndLib.hxx>
+#include <BRepBuilderAPI_Copy.hxx>
+#include <BRepBuilderAPI_MakeEdge.hxx>
+#include <BRepBuilderAPI_MakeFace.hxx>
+#include <BRepBuilderAPI_MakePolygon.hxx>
+#include <BRepBuilderAPI_MakeVertex.hxx>
+#include <BRepBuilderAPI_MakeWire.hxx>
+#include <BRepBuilderAPI_Transform.hxx>
+#include <BRepCheck_Analyzer.hxx>
+#include <BRepGProp.hxx>
+#include <BRepOffsetAPI_MakeOffset.hxx>
+#include <BRepOffsetAPI_ThruSections.hxx>
+#include <BRepPrimAPI_MakeBox.hxx>
+#include <BRepPrimAPI_MakeCone.hxx>
+#include <BRepPrimAPI_MakeCylinder.hxx>
+#include <BRepPrimAPI_MakePrism.hxx>
+#include <BRepPrimAPI_MakeRevol.hxx>
+#include <BRepPrimAPI_MakeSphere.hxx>
+#include <BRepPrimAPI_MakeTorus.hxx>
+#include <BRepTools.hxx>
+#include <BRep_Builder.hxx>
+#include <BRep_Tool.hxx>
+#include <Bnd_Box.hxx>
+#include <GC_MakeArcOfCircle.hxx>
+#include <GProp_GProps.hxx>
+#include <Geom_Plane.hxx>
+#include <Geom_Surface.hxx>
+#include <Precision.hxx>
+#include <Standard_Failure.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Compound.hxx>
+#include <TopoDS_Wire.hxx>
+#include <gp_Ax1.hxx>
+#include <gp_Ax2.hxx>
+#include <gp_Circ.hxx>
+#include <gp_Pln.hxx>
+
+#include <algorithm>
+#include <cmath>
+
+namespace acad::geom {
+
+void invalidInput(const char* what)
+{
+    throw EOleException(std::string("Неверные данные: ") + what, kErrInvalidInput);
+}
+
+namespace {
+
+double extentOf(const std::vector<gp_Pnt>& points)
+{
+    Bnd_Box box;
+    for (const gp_Pnt& p : points)
+        box.Add(p);
+    return box.IsVoid() ? 0.0 : std::sqrt(box.SquareExtent());
+}
+
+void requirePositive(double value, const char* what)
+{
+    if (!(value > 0))
+        invalidInput(what);
+}
+
+void requireFinite(const gp_Pnt& p)
+{
+    if (!std::isfinite(p.X()) || !std::isfinite(p.Y()) || !std::isfinite(p.Z()))
+        invalidInput("точка");
+}
+
+double faceArea(const TopoDS_Shape& face)
+{
+    GProp_GProps props;
+    BRepGProp::SurfaceProperties(face, props);
+    return props.Mass();
+}
+
+// Runs a kernel construction, turning its exceptions into a refusal.
+template <class F>
+auto guarded(const char* what, F&& f) -> decltype(f())
+{
+    try {
+        return f();
+    } catch (const EOleException&) {
+        throw;
+    } catch (const Standard_Failure&) {
+        throw EOleException(std::string("Ошибка моделирования: ") + what, kErrModeling);
+    }
+}
+
+TopoDS_Shape checkedSolid(const TopoDS_Shape& shape, const char* what)
+{
+    checkSolid(shape, what);
+    return shape;
+}
+
+} // namespace
+
+TopoDS_Face regionFromPolyline(const std::vector<gp_Pnt>& points, const std::vector<double>& bulges,
+                               const gp_Dir& normal)
+{
+    return guarded("область", [&]() -> TopoDS_Face {
+        for (const gp_Pnt& p : points)
+            requireFinite(p);
+        const double tol = 1e-9 * std::max(1.0, extentOf(points));
+        if (points.size() < 3 || points.front().Distance(points.back()) > tol)
+            invalidInput("контур не замкнут");
+        const gp_Pln plane(points.front(), normal);
+        for (const gp_Pnt& p : points)
+            if (plane.Distance(p) > 10 * tol)
+                invalidInput("контур не плоский");
+
+        // The segments that have a length; the closing vertex is the first.
+        struct Segment {
+            gp_Pnt a, b;
+            double bulge;
+        };
+        std::vector<Segment> segments;
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+            if (points[i].Distance(points[i + 1]) <= tol)
+                continue;
+            const double bulge = i < bulges.size() ? bulges[i] : 0.0;
+            if (!std::isfinite(bulge))
+                invalidInput("выпуклость");
+            segments.push_back({points[i], points[i + 1], bulge});
+        }
+        const bool hasArc = std::any_of(segments.begin(), segments.end(),
+                                        [](const Segment& s) { return s.bulge != 0.0; });
+        if (segments.size() < (hasArc ? 2u : 3u))
+            invalidInput("контур вырожден");
+
+        std::vector<TopoDS_Vertex> vertices;
+        for (const Segment& s : segments)
+            vertices.push_back(BRepBuilderAPI_MakeVertex(s.a));
+        BRepBuilderAPI_MakeWire wire;
+        for (std::size_t i = 0; i < segments.size(); ++i) {
+            const Segment& s = segments[i];
+            const TopoDS_Vertex& va = vertices[i];
+            const TopoDS_Vertex& vb = vertices[(i + 1) % segments.size()];
+            const gp_Pnt b = BRep_Tool::Pnt(vb);
+            TopoDS_Edge edge;
+            if (s.bulge == 0.0) {
+                edge = BRepBuilderAPI_MakeEdge(va, vb);
+            } else {
+                // The arc's middle lies off the chord's middle by bulge times
+                // half the chord, to the right of the chord for a positive
+                // (counter-clockwise) bulge.
+                const gp_Vec chord(s.a, b);
+                const gp_Vec right = chord.Crossed(gp_Vec(normal)).Normalized();
+                const gp_Pnt mid = s.a.Translated(chord * 0.5).Translated(right * (s.bulge * chord.Magnitude() / 2));
+                GC_MakeArcOfCircle arc(s.a, mid, b);
+                if (!arc.IsDone())
+                    invalidInput("дуга");
+                edge = BRepBuilderAPI_MakeEdge(arc.Value(), va, vb);
+            }
+            wire.Add(edge);
+            if (!wire.IsDone())
+                invalidInput("контур разорван");
+        }
+        BRepBuilderAPI_MakeFace face(plane, wire.Wire(), true);
+        if (!face.IsDone())
+            invalidInput("область не построена");
+        TopoDS_Face f = face.Face();
+        BRepCheck_Analyzer check(f);
+        if (!check.IsValid())
+            invalidInput("контур пересекает сам себя");
+        if (!(faceArea(f) > tol * tol))
+            invalidInput("контур вырожден");
+        return f;
+    });
+}
+
+TopoDS_Face regionFromCircle(const gp_Pnt& centre, const gp_Dir& normal, double radius)
+{
+    requirePositive(radius, "радиус");
+    return guarded("область", [&]() -> TopoDS_Face {
+        const gp_Circ circle(gp_Ax2(centre, normal), radius);
+        const TopoDS_Edge edge = BRepBuilderAPI_MakeEdge(circle);
+        const TopoDS_Wire wire = BRepBuilderAPI_MakeWire(edge);
+        return BRepBuilderAPI_MakeFace(gp_Pln(centre, normal), wire, true).Face();
+    });
+}
+
+TopoDS_Shape copyOf(const TopoDS_Shape& shape)
+{
+    BRepBuilderAPI_Copy copy(shape, true, false);
+    return copy.Shape();
+}
+
+namespace {
+
+gp_Dir normalOf(const TopoDS_Face& face)
+{
+    const Handle(Geom_Plane) plane = Handle(Geom_Plane)::DownCast(BRep_Tool::Surface(face));
+    if (plane.IsNull())
+        invalidInput("область не плоская");
+    gp_Dir n = plane->Axis().Direction();
+    if (face.Orientation() == TopAbs_REVERSED)
+        n.Reverse();
+    return n;
+}
+
+std::vector<TopoDS_Face> facesOf(const TopoDS_Shape& region)
+{
+    std::vector<TopoDS_Face> faces;
+    for (TopExp_Explorer e(region, TopAbs_FACE); e.More(); e.Next())
+        faces.push_back(TopoDS::Face(e.Current()));
+    if (faces.empty())
+        invalidInput("пустая область");
+    return faces;
+}
+
+// Several solids as one shape.
+TopoDS_Shape combined(const std::vector<TopoDS_Shape>& solids)
+{
+    if (solids.size() == 1)
+        return solids.front();
+    std::vector<SolidPiece> pieces;
+    for (const TopoDS_Shape& s : solids)
+        pieces.push_back({s, {}});
+    return fuseAll(std::move(pieces)).shape;
+}
+
+// A single loop offset in its plane: positive outwards.
+TopoDS_Wire offsetLoop(const TopoDS_Wire& loop, const gp_Dir& normal, const gp_Pnt& origin, double distance)
+{
+    const TopoDS_Face face = BRepBuilderAPI_MakeFace(gp_Pln(origin, normal), loop, true).Face();
+    if (std::fabs(distance) < Precision::Confusion())
+        return BRepTools::OuterWire(face);
+    BRepOffsetAPI_MakeOffset offset(face, GeomAbs_Intersection);
+    offset.Perform(distance);
+    if (!offset.IsDone())
+        invalidInput("уклон слишком велик");
+    TopoDS_Wire result;
+    int wires = 0;
+    for (TopExp_Explorer e(offset.Shape(), TopAbs_WIRE); e.More(); e.Next()) {
+        result = TopoDS::Wire(e.Current());
+        ++wires;
+    }
+    if (wires != 1)
+        invalidInput("уклон слишком велик");
+    return result;
+}
+
+TopoDS_Shape taperedLoop(const TopoDS_Wire& loop, const gp_Dir& normal, const gp_Pnt& origin, double height,
+                         double distance)
+{
+    const TopoDS_Wire top = offsetLoop(loop, normal, origin, distance);
+    gp_Trsf lift;
+    lift.SetTranslation(gp_Vec(normal) * height);
+    const TopoDS_Wire moved = TopoDS::Wire(BRepBuilderAPI_Transform(top, lift, true).Shape());
+    BRepOffsetAPI_ThruSections loft(true, true, 1e-6);
+    loft.AddWire(loop);
+    loft.AddWire(moved);
+    loft.Build();
+    if (!loft.IsDone())
+        invalidInput("уклон");
+    return loft.Shape();
+}
+
+} // namespace
+
+TopoDS_Shape extrude(const TopoDS_Shape& region, double height, double taper)
+{
+    if (!std::isfinite(height) || height == 0.0)
+        invalidInput("высота выдавливания");
+    if (!std::isfinite(taper) || std::fabs(taper) >= M_PI / 2)
+        invalidInput("угол сужения");
+    return guarded("выдавливание", [&]() -> TopoDS_Shape {
+        std::vector<TopoDS_Shape> solids;
+        for (const TopoDS_Face& face : facesOf(region)) {
+            const gp_Dir n = normalOf(face);
+            if (taper == 0.0) {
+                BRepPrimAPI_MakePrism prism(face, gp_Vec(n) * height, true);
+                solids.push_back(prism.Shape());
+                continue;
+            }
+            // Positive taper draws the sides in as the solid rises.
+            const double inset = std::fabs(height) * std::tan(taper);
+            const TopExp_Explorer firstVertex(face, TopAbs_VERTEX);
+            const gp_Pnt origin = BRep_Tool::Pnt(TopoDS::Vertex(firstVertex.Current()));
+            const TopoDS_Wire outer = BRepTools::OuterWire(face);
+            TopoDS_Shape solid = taperedLoop(outer, n, origin, height, -inset);
+            for (TopExp_Explorer e(face, TopAbs_WIRE); e.More(); e.Next()) {
+                const TopoDS_Wire w = TopoDS::Wire(e.Current());
+                if (w.IsSame(outer))
+                    continue;
+                const TopoDS_Shape hole = taperedLoop(w, n, origin, height, inset);
+                SolidBody body(solid);
+                body.subtract(SolidBody(hole));
+                solid = body.shape();
+            }
+            solids.push_back(solid);
+        }
+        return checkedSolid(combined(solids), "выдавливание");
+    });
+}
+
+TopoDS_Shape revolve(const TopoDS_Shape& region, const gp_Pnt& axisPoint, const gp_Vec& axisDirection,
+                     double angle)
+{
+    requireFinite(axisPoint);
+    if (!std::isfinite(angle) || angle == 0.0)
+        invalidInput("угол вращения");
+    if (!(axisDirection.Magnitude() > Precision::Confusion()))
+        invalidInput("направление оси");
+    gp_Dir dir(axisDirection);
+    if (angle < 0) {
+        dir.Reverse();
+        angle = -angle;
+    }
+    const bool full = angle >= 2 * M_PI - 1e-12;
+    return guarded("вращение", [&]() -> TopoDS_Shape {
+        const gp_Ax1 axis(axisPoint, dir);
+        std::vector<TopoDS_Shape> solids;
+        for (const TopoDS_Face& face : facesOf(region)) {
+            // The profile must lie on one side of the axis.
+            const gp_Dir n = normalOf(face);
+            const gp_Vec side = gp_Vec(dir).Crossed(gp_Vec(n));
+            if (side.Magnitude() > 1e-12) {
+                double lo = 0, hi = 0;
+                for (TopExp_Explorer e(face, TopAbs_EDGE); e.More(); e.Next()) {
+                    BRepAdaptor_Curve c(TopoDS::Edge(e.Current()));
+                    for (int k = 0; k <= 16; ++k) {
+                        const double t = c.FirstParameter() + (c.LastParameter() - c.FirstParameter()) * k / 16;
+                        const double s = gp_Vec(axisPoint, c.Value(t)).Dot(side.Normalized());
+                        lo = std::min(lo, s);
+                        hi = std::max(hi, s);
+                    }
+                }
+                const double tol = 1e-7 * std::max(1.0, hi - lo);
+                if (lo < -tol && hi > tol)
+                    invalidInput("профиль пересекает ось вращения");
+            }
+            BRepPrimAPI_MakeRevol revol = full ? BRepPrimAPI_MakeRevol(face, axis, true)
+                                               : BRepPrimAPI_MakeRevol(face, axis, angle, true);
+            if (!revol.IsDone())
+                invalidInput("вращение");
+            solids.push_back(revol.Shape());
+        }
+        return checkedSolid(combined(solids), "вращение");
+    });
+}
+
+TopoDS_Shape box(const gp_Pnt& centre, double length, double width, double height)
+{
+    requireFinite(centre);
+    requirePositive(length, "длина");
+    requirePositive(width, "ширина");
+    requirePositive(height, "высота");
+    const gp_Pnt corner(centre.X() - length / 2, centre.Y() - width / 2, centre.Z() - height / 2);
+    return guarded("параллелепипед", [&] { return BRepPrimAPI_MakeBox(corner, length, width, height).Shape(); });
+}
+
+TopoDS_Shape wedge(const gp_Pnt& centre, double length, double width, double height)
+{
+    requireFinite(centre);
+    requirePositive(length, "длина");
+    requirePositive(width, "ширина");
+    requirePositive(height, "высота");
+    return guarded("клин", [&]() -> TopoDS_Shape {
+        // Full height at -X, nothing at +X: a right triangle in the XZ plane
+        // carried across the width.
+        const double x0 = centre.X() - length / 2, x1 = centre.X() + length / 2;
+        const double y0 = centre.Y() - width / 2;
+        const double z0 = centre.Z() - height / 2, z1 = centre.Z() + height / 2;
+        BRepBuilderAPI_MakePolygon triangle(gp_Pnt(x0, y0, z0), gp_Pnt(x1, y0, z0), gp_Pnt(x0, y0, z1), true);
+        const TopoDS_Face face = BRepBuilderAPI_MakeFace(triangle.Wire(), true).Face();
+        return BRepPrimAPI_MakePrism(face, gp_Vec(0, width, 0)).Shape();
+    });
+}
+
+TopoDS_Shape cylinder(const gp_Pnt& centre, double radius, double height)
+{
+    requireFinite(centre);
+    requirePositive(radius, "радиус");
+    requirePositive(height, "высота");
+    const gp_Ax2 base(gp_Pnt(centre.X(), centre.Y(), centre.Z() - height / 2), gp::DZ());
+    return guarded("цилиндр", [&] { return BRepPrimAPI_MakeCylinder(base, radius, height).Shape(); });
+}
+
+TopoDS_Shape cone(const gp_Pnt& centre, double baseRadius, double height)
+{
+    requireFinite(centre);
+    requirePositive(baseRadius, "радиус");
+    requirePositive(height, "высота");
+    const gp_Ax2 base(gp_Pnt(centre.X(), centre.Y(), centre.Z() - height / 2), gp::DZ());
+    return guarded("конус", [&] { return BRepPrimAPI_MakeCone(base, baseRadius, 0.0, height).Shape(); });
+}
+
+TopoDS_Shape sphere(const gp_Pnt& centre, double radius)
+{
+    requireFinite(centre);
+    requirePositive(radius, "радиус");
+    return guarded("шар", [&] { return BRepPrimAPI_MakeSphere(centre, radius).Shape(); });
+}
+
+TopoDS_Shape torus(const gp_Pnt& centre, double ringRadius, double tubeRadius)
+{
+    requireFinite(centre);
+    requirePositive(tubeRadius, "радиус трубки");
+    if (!(ringRadius > tubeRadius))
+        invalidInput("радиус тора");
+    return guarded("тор", [&] {
+        return BRepPrimAPI_MakeTorus(gp_Ax2(centre, gp::DZ()), ringRadius, tubeRadius).Shape();
+    });
+}
+
+} // namespace acad::geom

@@ -1,0 +1,285 @@
+#include "acad/model.h"
+
+#include "acad/errors.h"
+#include "acad/geometry.h"
+
+#include <BRepBndLib.hxx>
+#include <BRepBuilderAPI_MakeEdge.hxx>
+#include <BRepBuilderAPI_MakePolygon.hxx>
+#include <BRepBuilderAPI_MakeVertex.hxx>
+#include <BRepBuilderAPI_Transform.hxx>
+#include <BRepGProp.hxx>
+#include <BRep_Builder.hxx>
+#include <GC_MakeArcOfCircle.hxx>
+#include <GProp_GProps.hxx>
+#include <TopoDS_Compound.hxx>
+#include <gp_Circ.hxx>
+
+#include <algorithm>
+#include <cmath>
+
+namespace acad {
+
+Bnd_Box Entity::boundingBox() const
+{
+    Bnd_Box box;
+    const TopoDS_Shape s = shape();
+    if (!s.IsNull())
+        BRepBndLib::Add(s, box, false);
+    return box;
+}
+
+namespace {
+
+TopoDS_Shape transformed(const TopoDS_Shape& shape, const gp_Trsf& t)
+{
+    return BRepBuilderAPI_Transform(shape, t, true).Shape();
+}
+
+} // namespace
+
+void PolylineEntity::transform(const gp_Trsf& t)
+{
+    for (gp_Pnt& p : points)
+        p.Transform(t);
+    normal.Transform(t);
+}
+
+TopoDS_Shape PolylineEntity::shape() const
+{
+    TopoDS_Compound c;
+    BRep_Builder b;
+    b.MakeCompound(c);
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        const gp_Pnt& a = points[i];
+        const gp_Pnt& e = points[i + 1];
+        if (a.Distance(e) < 1e-12)
+            continue;
+        const double bulge = i < bulges.size() ? bulges[i] : 0.0;
+        if (bulge == 0.0) {
+            b.Add(c, BRepBuilderAPI_MakeEdge(a, e).Edge());
+            continue;
+        }
+        const gp_Vec chord(a, e);
+        const gp_Vec right = chord.Crossed(gp_Vec(normal)).Normalized();
+        const gp_Pnt mid = a.Translated(chord * 0.5).Translated(right * (bulge * chord.Magnitude() / 2));
+        GC_MakeArcOfCircle arc(a, mid, e);
+        if (arc.IsDone())
+            b.Add(c, BRepBuilderAPI_MakeEdge(arc.Value()).Edge());
+    }
+    return c;
+}
+
+void Polyline3DEntity::transform(const gp_Trsf& t)
+{
+    for (gp_Pnt& p : points)
+        p.Transform(t);
+}
+
+TopoDS_Shape Polyline3DEntity::shape() const
+{
+    TopoDS_Compound c;
+    BRep_Builder b;
+    b.MakeCompound(c);
+    for (std::size_t i = 0; i + 1 < points.size(); ++i)
+        if (points[i].Distance(points[i + 1]) > 1e-12)
+            b.Add(c, BRepBuilderAPI_MakeEdge(points[i], points[i + 1]).Edge());
+    return c;
+}
+
+void RegionEntity::transform(const gp_Trsf& t)
+{
+    faces = transformed(faces, t);
+}
+
+double RegionEntity::area() const
+{
+    GProp_GProps props;
+    BRepGProp::SurfaceProperties(faces, props);
+    return props.Mass();
+}
+
+Colour SolidEntity::faceColour(const TopoDS_Shape& face) const
+{
+    if (const Colour* c = body.faceColours().find(face))
+        return *c;
+    return colour;
+}
+
+void LineEntity::transform(const gp_Trsf& t)
+{
+    start.Transform(t);
+    end.Transform(t);
+}
+
+TopoDS_Shape LineEntity::shape() const
+{
+    if (start.Distance(end) < 1e-12)
+        return BRepBuilderAPI_MakeVertex(start).Vertex();
+    return BRepBuilderAPI_MakeEdge(start, end).Edge();
+}
+
+void ArcEntity::transform(const gp_Trsf& t)
+{
+    position.Transform(t);
+    radius *= std::fabs(t.ScaleFactor());
+}
+
+TopoDS_Shape ArcEntity::shape() const
+{
+    const gp_Circ circle(position, radius);
+    if (type() == EntityType::Circle)
+        return BRepBuilderAPI_MakeEdge(circle).Edge();
+    double a = startAngle, e = endAngle;
+    while (e <= a)
+        e += 2 * M_PI;
+    return BRepBuilderAPI_MakeEdge(circle, a, e).Edge();
+}
+
+void MTextEntity::transform(const gp_Trsf& t)
+{
+    // The text's own X direction follows the turn.
+    gp_Dir xdir(std::cos(rotation), std::sin(rotation), 0);
+    insertion.Transform(t);
+    normal.Transform(t);
+    xdir.Transform(t);
+    rotation = std::atan2(xdir.Y(), xdir.X());
+    const double s = std::fabs(t.ScaleFactor());
+    height *= s;
+    width *= s;
+}
+
+TopoDS_Shape MTextEntity::shape() const
+{
+    return BRepBuilderAPI_MakeVertex(insertion).Vertex();
+}
+
+// Document
+
+Document::Document(QString name) : name_(std::move(name)) {}
+
+Document::~Document() = default;
+
+void Document::add(const std::shared_ptr<Entity>& entity)
+{
+    entity->document_ = this;
+    entity->serial_ = nextSerial_++;
+    entities_.push_back(entity);
+    touch();
+}
+
+void Document::erase(Entity& entity)
+{
+    if (entity.erased_)
+        return;
+    entity.erased_ = true;
+    const auto it = std::find_if(entities_.begin(), entities_.end(),
+                                 [&](const std::shared_ptr<Entity>& e) { return e.get() == &entity; });
+    if (it != entities_.end())
+        entities_.erase(it);
+    touch();
+}
+
+void Document::touch()
+{
+    ++revision_;
+    // A listener may remove itself; walk a copy.
+    const auto listeners = listeners_;
+    for (const auto& [id, listener] : listeners)
+        listener();
+}
+
+int Document::addListener(Listener listener)
+{
+    listeners_.emplace_back(nextListener_, std::move(listener));
+    return nextListener_++;
+}
+
+void Document::removeListener(int id)
+{
+    listeners_.erase(std::remove_if(listeners_.begin(), listeners_.end(),
+                                    [id](const auto& l) { return l.first == id; }),
+                     listeners_.end());
+}
+
+void Document::markSaved()
+{
+    savedRevision_ = revision_;
+}
+
+// Application
+
+namespace {
+Application::VisibilityHook& visibilityHook()
+{
+    static Application::VisibilityHook hook;
+    return hook;
+}
+} // namespace
+
+Application::Application()
+{
+    documents_.push_back(std::make_shared<Document>(QStringLiteral("Чертеж1")));
+}
+
+void Application::setVisible(bool visible)
+{
+    visible_ = visible;
+    if (visibilityHook())
+        visibilityHook()(*this, visible);
+}
+
+void Application::setVisibilityHook(VisibilityHook hook)
+{
+    visibilityHook() = std::move(hook);
+}
+
+// The running program
+
+namespace server {
+
+namespace {
+struct State {
+    std::shared_ptr<Application> running;
+    bool reachable = true;
+};
+State& state()
+{
+    static State s;
+    return s;
+}
+constexpr uint32_t kUnavailable = 0x800401E3u;   // no such running object
+constexpr uint32_t kExecFailure = 0x80080005u;   // the server failed to start
+} // namespace
+
+std::shared_ptr<Application> activeObject(const QString& programId)
+{
+    if (!state().reachable || !state().running || programId != QLatin1String("AutoCAD.Application"))
+        throw EOleException("Операция недоступна", kUnavailable);
+    return state().running;
+}
+
+std::shared_ptr<Document> runningOrNewDocument()
+{
+    if (!state().reachable)
+        throw EOleException("Сбой выполнения сервера", kExecFailure);
+    if (!state().running)
+        state().running = std::make_shared<Application>();
+    return state().running->activeDocument();
+}
+
+void setReachable(bool reachable)
+{
+    state().reachable = reachable;
+}
+
+void shutdown()
+{
+    if (state().running)
+        state().running->setVisible(false);
+    state().running.reset();
+}
+
+} // namespace server
+
+} // namespace acad

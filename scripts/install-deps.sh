@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing need,
+# and only those that are missing, so a second run is quick.
+set -e
+packages="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libtbb-dev
+libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
+libocct-data-exchange-dev libocct-ocaf-dev libocct-visualization-dev
+libgtest-dev libbenchmark-dev xvfb xauth"
+missing=""
+for p in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+if [ -n "$missing" ]; then
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi
