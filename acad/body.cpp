@@ -37,6 +37,11 @@ const Colour* FaceColours::find(const TopoDS_Shape& face) const
     return it == map_.end() ? nullptr : &it->second.second;
 }
 
+void FaceColours::erase(const TopoDS_Shape& face)
+{
+    map_.erase(face.TShape().get());
+}
+
 void FaceColours::merge(const FaceColours& other)
 {
     for (const auto& [key, value] : other.map_)
@@ -94,25 +99,34 @@ TopoDS_Shape simplified(const TopoDS_Shape& shape)
 }
 
 // Carries the face colours of the pieces over to the result of an operation.
+// Where the pieces share a face, the earlier piece's colour stands; a face
+// without a colour of its own shows the first piece's (the receiver's).
 void carryColours(BRepAlgoAPI_BooleanOperation& algo, const std::vector<const SolidPiece*>& pieces,
                   FaceColours& out)
 {
-    for (const SolidPiece* piece : pieces) {
-        if (piece->colours.empty())
+    for (std::size_t k = pieces.size(); k-- > 0;) {
+        const SolidPiece* piece = pieces[k];
+        if (piece->colours.empty() && k != 0)
             continue;
         TopTools_IndexedMapOfShape faces;
         TopExp::MapShapes(piece->shape, TopAbs_FACE, faces);
         for (int i = 1; i <= faces.Extent(); ++i) {
             const TopoDS_Shape& face = faces(i);
             const Colour* c = piece->colours.find(face);
-            if (!c)
+            if (!c && k != 0)
                 continue;
+            auto apply = [&](const TopoDS_Shape& f) {
+                if (c)
+                    out.set(f, *c);
+                else
+                    out.erase(f);
+            };
             const TopTools_ListOfShape& modified = algo.Modified(face);
             if (!modified.IsEmpty()) {
                 for (const TopoDS_Shape& f : modified)
-                    out.set(f, *c);
+                    apply(f);
             } else if (!algo.IsDeleted(face)) {
-                out.set(face, *c);
+                apply(face);
             }
         }
     }
@@ -159,13 +173,14 @@ double size(const TopoDS_Shape& shape)
     return std::sqrt(box.SquareExtent());
 }
 
-// Runs an operation; on failure once more with a small fuzzy tolerance.
+// Runs an operation; on failure once more with a small fuzzy tolerance. The
+// result is checked unless the caller checks a later one.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
-               const std::vector<const SolidPiece*>& tools)
+               const std::vector<const SolidPiece*>& tools, bool check = true)
 {
     try {
         SolidPiece r = runOnce(op, arguments, tools, 0.0);
-        if (solidCount(r.shape) > 0)
+        if (check && solidCount(r.shape) > 0)
             checkSolid(r.shape, opName(op));
         return r;
     } catch (const EOleException&) {
@@ -173,7 +188,7 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
         for (const SolidPiece* p : arguments)
             extent = std::max(extent, size(p->shape));
         SolidPiece r = runOnce(op, arguments, tools, 1e-7 * std::max(extent, 1.0));
-        if (solidCount(r.shape) > 0)
+        if (check && solidCount(r.shape) > 0)
             checkSolid(r.shape, opName(op));
         return r;
     }
@@ -211,7 +226,11 @@ void checkSolid(const TopoDS_Shape& shape, const char* what)
 SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
 {
     chunk = std::max<std::size_t>(chunk, 2);
+    if (pieces.size() == 1)
+        return std::move(pieces.front());
     while (pieces.size() > 1) {
+        // Intermediate results are checked through the final one.
+        const bool last = pieces.size() <= chunk;
         std::vector<SolidPiece> next;
         next.reserve(pieces.size() / chunk + 1);
         for (std::size_t i = 0; i < pieces.size(); i += chunk) {
@@ -224,7 +243,7 @@ SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
             for (std::size_t j = i + 1; j < end; ++j)
                 t.push_back(&pieces[j]);
             try {
-                next.push_back(run(Op::Fuse, a, t));
+                next.push_back(run(Op::Fuse, a, t, last));
             } catch (const EOleException&) {
                 // One at a time, which the kernel manages more often.
                 SolidPiece acc = std::move(pieces[i]);

@@ -29,6 +29,7 @@ public:
     bool empty() const { return map_.empty(); }
     std::size_t size() const { return map_.size(); }
     void clear() { map_.clear(); }
+    void erase(const TopoDS_Shape& face);
     void merge(const FaceColours& other);
 
 private:
@@ -76,7 +77,7 @@ private:
 
 namespace geom {
 // Fuses pieces in a balanced tree of fuses of at most `chunk` arguments.
-SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk = 8);
+SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk = 32);
 // Checks that a shape is a valid solid (or solids) with positive volume;
 // throws EOleException otherwise.
 void checkSolid(const TopoDS_Shape& shape, const char* what);

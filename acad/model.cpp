@@ -25,7 +25,7 @@ Bnd_Box Entity::boundingBox() const
     Bnd_Box box;
     const TopoDS_Shape s = shape();
     if (!s.IsNull())
-        BRepBndLib::Add(s, box, false);
+        BRepBndLib::AddOptimal(s, box, false, false);
     return box;
 }
 

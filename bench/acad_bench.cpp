@@ -1,0 +1,83 @@
+// Speed of the drawing layer: the profile-to-solid sequence, a helix sweep
+// and many unions into one body.
+#include "acad/fields.h"
+#include "acad/interfaces.h"
+#include "acad/model.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+using namespace acad;
+
+namespace {
+
+struct Drawing {
+    Drawing()
+    {
+        server::shutdown();
+        connection.Connect();
+    }
+    ~Drawing() { server::shutdown(); }
+    TAcadDocument connection;
+    WorkingFields f{connection};
+};
+
+// A rectangular pipe's outer contour: 9 vertices, four rounded corners.
+void ProfileToSolid(benchmark::State& state)
+{
+    Drawing d;
+    const double b = 40, h = 20, R = 5, q = -std::tan(M_PI / 8);
+    for (auto _ : state) {
+        d.f.SetProfile({{0, R}, {0, h - R}, {R, h}, {b - R, h}, {b, h - R}, {b, R}, {b - R, 0}, {R, 0}, {0, R}});
+        d.f.MakeProfileRegion({{1, q}, {3, q}, {5, q}, {7, q}});
+        IAcad3DSolid s = d.f.ExtrudeProfile(100);
+        benchmark::DoNotOptimize(s);
+        s.Delete();
+    }
+}
+BENCHMARK(ProfileToSolid)->Unit(benchmark::kMillisecond);
+
+// The thread profile swept along 36 one-degree chords of a helix.
+void HelixSweep(benchmark::State& state)
+{
+    Drawing d;
+    const double P = 1.5, R = 5, H = 0.866025404 * P, t = std::tan(M_PI / 6);
+    d.f.SetProfile({{0, R - 7 * H / 8}, {0, R - 5 * H / 8}, {P / 8, R - 7 * H / 8 + 1e-6}, {P / 8 + t * 7 * H / 8, R},
+                    {P / 4 + t * 7 * H / 8, R}, {P, R - 5 * H / 8}, {P, R - 7 * H / 8}, {0, R - 7 * H / 8}});
+    d.f.MakeProfileRegion();
+    VertexList path = newVertexList(37);
+    for (int k = 0; k <= 36; ++k)
+        setVertex(path, k, k * P / 360, R * std::cos(k * M_PI / 180), R * std::sin(k * M_PI / 180));
+    for (auto _ : state) {
+        IAcad3DSolid s = d.f.SweepProfile(path);
+        benchmark::DoNotOptimize(s);
+        s.Delete();
+    }
+}
+BENCHMARK(HelixSweep)->Unit(benchmark::kMillisecond);
+
+// Cylinders along a helix, each overlapping its neighbours, united one by
+// one into the first; then the volume is asked for, which makes the pending
+// unions.
+void Unions(benchmark::State& state)
+{
+    Drawing d;
+    const int n = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        IAcad3DSolid body = d.connection.ModelSpace().AddCylinder(AcadPoint(10, 0, 0), 2, 5);
+        for (int i = 1; i < n; ++i) {
+            const double a = i * 0.25;
+            IAcad3DSolid piece = d.connection.ModelSpace().AddCylinder(
+                AcadPoint(10 * std::cos(a), 10 * std::sin(a), a / (2 * M_PI) * 8), 2, 5);
+            body.Boolean(acUnion, piece);
+        }
+        benchmark::DoNotOptimize(body.Volume());
+        body.Delete();
+    }
+}
+BENCHMARK(Unions)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,163 @@
+// Regions from polylines, and the profile-to-solid sequence.
+#include "drawing_fixture.h"
+
+#include <BRepCheck_Analyzer.hxx>
+#include <TopExp_Explorer.hxx>
+
+using namespace acad;
+
+namespace {
+constexpr double pi = M_PI;
+const double quarter = std::tan(pi / 8);
+
+// The outer contour of a rectangular pipe b x h with outer corner radius R,
+// run clockwise from (0, R), its four corners rounded: 9 vertices.
+std::vector<XY> roundedRectangle(double b, double h, double R)
+{
+    return {{0, R}, {0, h - R}, {R, h}, {b - R, h}, {b, h - R}, {b, R}, {b - R, 0}, {R, 0}, {0, R}};
+}
+} // namespace
+
+class Profiles : public DrawingTest {
+protected:
+    WorkingFields f{connection};
+};
+
+TEST_F(Profiles, RoundedCornersGiveTheAreaOfTheirArcs)
+{
+    struct Case {
+        double b, h, R;
+    };
+    // R = 0 makes every corner a zero-length segment carrying a bulge.
+    for (const Case& c : {Case{40, 20, 5}, Case{30, 30, 15}, Case{25, 10, 0}}) {
+        SCOPED_TRACE(c.R);
+        f.SetProfile(roundedRectangle(c.b, c.h, c.R));
+        EXPECT_EQ(f.VertexArray.size(), 27u);
+        EXPECT_EQ(f.VertexArray[24], f.VertexArray[0]);
+        EXPECT_EQ(f.VertexArray[25], f.VertexArray[1]);
+        f.MakeProfileRegion({{1, -quarter}, {3, -quarter}, {5, -quarter}, {7, -quarter}});
+        EXPECT_NEAR(f.ProfileRegion.Area(), c.b * c.h - (4 - pi) * c.R * c.R, 1e-9);
+        IAcad3DSolid solid = f.ExtrudeProfile(12);
+        EXPECT_NEAR(solid.Volume(), 12 * (c.b * c.h - (4 - pi) * c.R * c.R), 1e-7);
+        expectBox(solid, 0, 0, 0, c.b, c.h, 12);
+        // The polyline and the region are gone, the solid stays.
+        EXPECT_EQ(ms().Count(), 1);
+        solid.Delete();
+    }
+}
+
+TEST_F(Profiles, BulgesOfAnySize)
+{
+    // A half disc: bulge -1 on the first of three vertices.
+    f.SetProfile({{-3, 0}, {3, 0}, {-3, 0}});
+    f.MakeProfileRegion({{0, -1}});
+    EXPECT_NEAR(f.ProfileRegion.Area(), pi * 9 / 2, 1e-9);
+    EXPECT_GT(f.ProfileRegion.Area(), 0);
+    // Above 1 the arc is more than a half circle: 270 degrees over a chord of 2.
+    f.SetProfile({{-1, 0}, {1, 0}, {-1, 0}});
+    f.MakeProfileRegion({{0, std::tan(3 * pi / 8)}});
+    EXPECT_NEAR(f.ProfileRegion.Area(), 3 * pi / 2 + 1, 1e-9);
+    // The counter-clockwise bulge lies below the chord going +X.
+    AcadPoint lo, hi;
+    f.ProfileRegion.GetBoundingBox(lo, hi);
+    EXPECT_NEAR(lo[1], -1 - std::sqrt(2.0), 1e-9);
+    EXPECT_NEAR(hi[1], 0, 1e-9);
+}
+
+TEST_F(Profiles, BadContoursAreRefusedAndThePolylineStays)
+{
+    struct Case {
+        const char* name;
+        std::vector<XY> vertices;
+    };
+    const Case cases[] = {
+        {"crossing", {{0, 0}, {10, 10}, {10, 0}, {0, 10}, {0, 0}}},
+        {"collapsed", {{0, 0}, {10, 0}, {5, 0}, {0, 0}}},
+        {"open", {{0, 0}, {10, 0}, {10, 10}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int before = ms().Count();
+        f.SetProfile(c.vertices);
+        EXPECT_THROW(f.MakeProfileRegion(), EOleException);
+        EXPECT_EQ(ms().Count(), before + 1);
+        EXPECT_EQ(ms().Item(before).ObjectName(), QStringLiteral("AcDbPolyline"));
+    }
+}
+
+TEST_F(Profiles, NewestEntityThatIsNoRegionIsNotSupported)
+{
+    ms().AddLine(AcadPoint(0, 0, 0), AcadPoint(1, 0, 0));
+    try {
+        ms().Item(ms().Count() - 1).as<IAcadRegion>();
+        FAIL();
+    } catch (const EIntfCastError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Interface not supported"));
+    }
+}
+
+TEST_F(Profiles, ExtrusionDownwardsAndWithTaper)
+{
+    f.SetProfile({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}});
+    f.MakeProfileRegion();
+    IAcad3DSolid down = f.ExtrudeProfile(-5);
+    expectBox(down, 0, 0, -5, 10, 10, 0);
+    // Sides drawn in by atan(0.2): the top square is 6 x 6 at height 10.
+    f.SetProfile({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}});
+    f.MakeProfileRegion();
+    IAcad3DSolid frustum = f.ExtrudeProfile(10, std::atan(0.2));
+    EXPECT_NEAR(frustum.Volume(), 10.0 / 3 * (100 + 36 + 60), 1e-6);
+    // A negative taper widens the solid: the top is 14 x 14.
+    f.SetProfile({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}});
+    f.MakeProfileRegion();
+    IAcad3DSolid flared = f.ExtrudeProfile(10, -std::atan(0.2));
+    expectBox(flared, -2, -2, 0, 12, 12, 10);
+    EXPECT_NEAR(flared.Volume(), 10.0 / 3 * (100 + 196 + 140), 1e-6);
+}
+
+TEST_F(Profiles, RevolutionIsRightHandedAboutTheDirection)
+{
+    struct Case {
+        AcadPoint direction;
+        double angle;
+        double zLow, zHigh;
+    };
+    // The unit square x 1..2, y 1..2 turned a quarter about the X axis.
+    const Case cases[] = {
+        {AcadPoint(77, 0, 0), pi / 2, 0, 2},    // +Y goes to +Z
+        {AcadPoint(0.5, 0, 0), pi / 2, 0, 2},   // the direction's length does not matter
+        {AcadPoint(-77, 0, 0), pi / 2, -2, 0},  // the other direction turns the other way
+        {AcadPoint(77, 0, 0), -pi / 2, -2, 0},  // as does a negative angle
+    };
+    for (const Case& c : cases) {
+        f.SetProfile({{1, 1}, {1, 2}, {2, 2}, {2, 1}, {1, 1}});
+        f.MakeProfileRegion();
+        IAcad3DSolid s = f.RevolveProfile(AcadPoint(0, 0, 0), c.direction, c.angle);
+        expectBox(s, 1, 0, c.zLow, 2, 2, c.zHigh);
+        // Pappus: area 1 times the path of the centroid at radius 1.5.
+        EXPECT_NEAR(s.Volume(), 1.5 * pi / 2, 1e-9);
+    }
+}
+
+TEST_F(Profiles, RevolvedProfilesTouchingTheAxis)
+{
+    // Along an edge: a rectangle on the X axis makes a cylinder.
+    f.SetProfile({{0, 0}, {0, 3}, {8, 3}, {8, 0}, {0, 0}});
+    f.MakeProfileRegion();
+    IAcad3DSolid cylinder = f.RevolveProfile(AcadPoint(0, 0, 0), AcadPoint(77, 0, 0));
+    EXPECT_NEAR(cylinder.Volume(), pi * 9 * 8, 1e-6);
+    EXPECT_TRUE(BRepCheck_Analyzer(cylinder.entity()->shape()).IsValid());
+    // At a point: a triangle with its apex on the axis makes a cone
+    // (area 6, centroid at y = 1: Pappus gives 12 pi).
+    f.SetProfile({{0, 0}, {4, 3}, {4, 0}, {0, 0}});
+    f.MakeProfileRegion();
+    IAcad3DSolid cone = f.RevolveProfile(AcadPoint(0, 0, 0), AcadPoint(77, 0, 0));
+    EXPECT_NEAR(cone.Volume(), pi * 9 * 4 / 3, 1e-6);
+    // Across the axis it is refused; the profile stays for the caller.
+    f.SetProfile({{0, -1}, {0, 3}, {8, 3}, {8, -1}, {0, -1}});
+    f.MakeProfileRegion();
+    const int before = ms().Count();
+    EXPECT_THROW(ms().AddRevolvedSolid(f.ProfileRegion, AcadPoint(0, 0, 0), AcadPoint(77, 0, 0), 2 * pi),
+                 EOleException);
+    EXPECT_EQ(ms().Count(), before);
+}

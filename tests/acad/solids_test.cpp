@@ -1,0 +1,170 @@
+// Booleans, sections, colours and the life of entities.
+#include "drawing_fixture.h"
+
+#include <BRepCheck_Analyzer.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
+
+using namespace acad;
+
+namespace {
+constexpr double pi = M_PI;
+
+int count(const TopoDS_Shape& s, TopAbs_ShapeEnum kind)
+{
+    int n = 0;
+    for (TopExp_Explorer e(s, kind); e.More(); e.Next())
+        ++n;
+    return n;
+}
+
+SolidEntity& solidOf(const IAcad3DSolid& s)
+{
+    return static_cast<SolidEntity&>(*s.entity());
+}
+} // namespace
+
+using Solids = DrawingTest;
+
+TEST_F(Solids, UnionsAlwaysGiveOneValidSolidEntity)
+{
+    struct Case {
+        const char* name;
+        AcadPoint second;
+        double volume;
+    };
+    // Two 2 x 2 x 2 boxes, the first centred at the origin.
+    const Case cases[] = {
+        {"sharing a face", AcadPoint(2, 0, 0), 16},
+        {"coincident", AcadPoint(0, 0, 0), 8},
+        {"overlapping", AcadPoint(1, 1, 0), 8 + 8 - 2},
+        {"touching at an edge", AcadPoint(2, 2, 0), 16},
+        {"apart", AcadPoint(5, 0, 0), 16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        IAcad3DSolid a = ms().AddBox(AcadPoint(0, 0, 0), 2, 2, 2);
+        IAcad3DSolid b = ms().AddBox(c.second, 2, 2, 2);
+        const int before = ms().Count();
+        a.Boolean(acUnion, b);
+        EXPECT_EQ(ms().Count(), before - 1);
+        EXPECT_NEAR(a.Volume(), c.volume, 1e-9);
+        EXPECT_TRUE(BRepCheck_Analyzer(a.entity()->shape()).IsValid());
+        a.Delete();
+    }
+    // A cylinder tangent to a box along a line.
+    IAcad3DSolid box = ms().AddBox(AcadPoint(0, 0, 0), 2, 2, 2);
+    IAcad3DSolid cyl = ms().AddCylinder(AcadPoint(2, 0, 0), 1, 2);
+    box.Boolean(acUnion, cyl);
+    EXPECT_NEAR(box.Volume(), 8 + 2 * pi, 1e-6);
+    EXPECT_EQ(ms().Count(), 1);
+}
+
+TEST_F(Solids, SubtractionAndIntersection)
+{
+    IAcad3DSolid a = ms().AddCylinder(AcadPoint(0, 0, 0), 10, 20);
+    IAcad3DSolid bore = ms().AddCylinder(AcadPoint(0, 0, 0), 4, 30);
+    a.Boolean(acSubtraction, bore);
+    EXPECT_NEAR(a.Volume(), pi * (100 - 16) * 20, 1e-6);
+    IAcad3DSolid half = ms().AddBox(AcadPoint(0, 0, 50), 100, 100, 100);
+    a.Boolean(acIntersection, half);
+    EXPECT_NEAR(a.Volume(), pi * (100 - 16) * 10, 1e-6);
+    expectBox(a, -10, -10, 0, 10, 10, 10);
+    EXPECT_EQ(ms().Count(), 1);
+}
+
+TEST_F(Solids, SectionIsOneRegionWithAllItsLoops)
+{
+    IAcad3DSolid ring = ms().AddCylinder(AcadPoint(0, 0, 0), 10, 20);
+    ring.Boolean(acSubtraction, ms().AddCylinder(AcadPoint(0, 0, 0), 4, 30));
+    IAcadRegion section = ring.SectionSolid(AcadPoint(0, 0, 0), AcadPoint(77, 0, 0), AcadPoint(77, 77, 0));
+    EXPECT_NEAR(section.Area(), pi * (100 - 16), 1e-6);
+    EXPECT_EQ(count(section.entity()->shape(), TopAbs_WIRE), 2);
+    // The solid stays; the section is the newest entity.
+    EXPECT_EQ(ms().Count(), 2);
+    EXPECT_EQ(ms().Item(1), section);
+    // Through the axis: two separate rectangles 6 x 20 make one region.
+    IAcadRegion lengthwise = ring.SectionSolid(AcadPoint(0, 0, 0), AcadPoint(77, 0, 0), AcadPoint(0, 0, 77));
+    EXPECT_NEAR(lengthwise.Area(), 2 * 6 * 20, 1e-6);
+    EXPECT_EQ(ms().Count(), 3);
+    // A plane that misses the solid is refused.
+    EXPECT_THROW(ring.SectionSolid(AcadPoint(0, 0, 50), AcadPoint(77, 0, 50), AcadPoint(0, 77, 50)), EOleException);
+}
+
+TEST_F(Solids, FaceColoursSurviveUnionsAndMoves)
+{
+    IAcad3DSolid red = ms().AddBox(AcadPoint(0, 0, 0), 2, 2, 2);
+    red.put_color(1);
+    IAcad3DSolid blue = ms().AddBox(AcadPoint(1, 0, 0), 2, 2, 2);
+    AcadAcCmColor c = blue.get_TrueColor();
+    c.SetRGB(10, 20, 200);
+    blue.put_TrueColor(c);
+    red.Boolean(acUnion, blue);
+    red.Move(AcadPoint(0, 0, 0), AcadPoint(5, 5, 5));
+    red.Rotate3D(AcadPoint(0, 0, 0), AcadPoint(0, 0, 77), 0.3);
+    const SolidEntity& s = solidOf(red);
+    int redFaces = 0, blueFaces = 0;
+    for (TopExp_Explorer e(s.shape(), TopAbs_FACE); e.More(); e.Next()) {
+        const Colour col = s.faceColour(e.Current());
+        if (col == Colour::fromIndex(1))
+            ++redFaces;
+        else if (col == Colour::fromRgb(10, 20, 200))
+            ++blueFaces;
+    }
+    // Each of the four sides is split where the boxes overlap: the red part,
+    // the shared part (the receiver's colour stands) and the blue part; the
+    // -X end is red, the +X end blue.
+    EXPECT_EQ(redFaces + blueFaces, count(s.shape(), TopAbs_FACE)) << redFaces << " " << blueFaces;
+    EXPECT_EQ(redFaces, 1 + 4 + 4);
+    EXPECT_EQ(blueFaces, 4 + 1);
+    EXPECT_EQ(red.get_color(), 1);
+    // Colouring the solid colours every face.
+    red.put_color(3);
+    for (TopExp_Explorer e(s.shape(), TopAbs_FACE); e.More(); e.Next())
+        EXPECT_EQ(s.faceColour(e.Current()), Colour::fromIndex(3));
+}
+
+TEST_F(Solids, ConsumedAndDeletedEntitiesRefuseEveryCall)
+{
+    IAcad3DSolid a = ms().AddBox(AcadPoint(0, 0, 0), 2, 2, 2);
+    IAcad3DSolid b = ms().AddBox(AcadPoint(1, 0, 0), 2, 2, 2);
+    IAcad3DSolid keep = b; // a second reference to the solid that is used up
+    a.Boolean(acUnion, b);
+    EXPECT_THROW(keep.Volume(), EOleException);
+    EXPECT_THROW(keep.Move(AcadPoint(0, 0, 0), AcadPoint(1, 0, 0)), EOleException);
+    EXPECT_THROW(a.Boolean(acUnion, keep), EOleException);
+    EXPECT_THROW(a.Boolean(acUnion, a), EOleException);
+    a.Delete();
+    try {
+        a.put_color(1);
+        FAIL();
+    } catch (const EOleException& e) {
+        EXPECT_FALSE(e.message().isEmpty());
+        EXPECT_FALSE(e.message().endsWith(u'.'));
+    }
+    EXPECT_EQ(ms().Count(), 0);
+    // Releasing references never removes an entity.
+    {
+        IAcad3DSolid temporary = ms().AddSphere(AcadPoint(0, 0, 0), 1);
+    }
+    EXPECT_EQ(ms().Count(), 1);
+    // A null reference refuses as well.
+    IAcad3DSolid none;
+    EXPECT_THROW(none.Delete(), EOleException);
+}
+
+TEST_F(Solids, ManyUnitedPiecesMakeOneSolid)
+{
+    // 60 overlapping spheres along a line, united one by one into the first.
+    IAcad3DSolid body = ms().AddSphere(AcadPoint(0, 0, 0), 1);
+    for (int i = 1; i < 60; ++i)
+        body.Boolean(acUnion, ms().AddSphere(AcadPoint(i, 0, 0), 1));
+    EXPECT_EQ(ms().Count(), 1);
+    // Each sphere after the first adds itself minus the lens it shares with
+    // its neighbour: a lens of two unit spheres 1 apart has 5 pi / 12.
+    const double sphere = 4.0 / 3 * pi;
+    EXPECT_NEAR(body.Volume(), sphere + 59 * (sphere - 5 * pi / 12), 1e-6);
+    expectBox(body, -1, -1, -1, 60, 1, 1);
+    EXPECT_TRUE(BRepCheck_Analyzer(body.entity()->shape()).IsValid());
+    EXPECT_EQ(count(body.entity()->shape(), TopAbs_SOLID), 1);
+}
