@@ -1,0 +1,14 @@
+#include "app/window/families.h"
+
+#include "parts/metal/metal_panels.h"
+
+namespace app {
+
+std::vector<CreatePanels> partFamilies()
+{
+    return {
+        &metal::createPanels,
+    };
+}
+
+} // namespace app
