@@ -1,0 +1,17 @@
+#include "parts/metal/table_grid.h"
+
+#include "app/shell/table_side_panel.h"
+
+#include <QTableWidget>
+
+namespace metal {
+
+void prepareLayoutGrid(QTableWidget* grid)
+{
+    shell::TableSidePanel::prepareGrid(grid);
+    const QStringList widths = grid->property("columnWidths").toString().split(u',', Qt::SkipEmptyParts);
+    for (int c = 0; c < widths.size() && c < grid->columnCount(); ++c)
+        grid->setColumnWidth(c, widths[c].trimmed().toInt());
+}
+
+} // namespace metal
