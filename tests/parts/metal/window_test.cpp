@@ -1,0 +1,76 @@
+// The family in the main window: its toolbar buttons show the panels, the
+// panels draw into the window's drawing and open their tables beside them.
+#include "acad/model.h"
+#include "acad/numbers.h"
+#include "app/shell/errorbox.h"
+#include "app/window/form1.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+class MetalInTheWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        acad::server::shutdown();
+        acad::server::setReachable(true);
+        acad::setDecimalSeparator(u'.');
+        shell::setErrorBoxCapture([this](const QString& text) { boxes << text; });
+        form = std::make_unique<app::TForm1>();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        shell::setErrorBoxCapture({});
+        acad::server::shutdown();
+    }
+
+    QWidget* widget(const char* name) { return form->findChild<QWidget*>(QLatin1String(name)); }
+    void press(const char* button) { form->findChild<QAbstractButton*>(QLatin1String(button))->click(); }
+    void type(const char* edit, const char* text) { form->findChild<QLineEdit*>(QLatin1String(edit))->setText(text); }
+    int count() { return form->AcadDocument1.ModelSpace().Count(); }
+
+    std::unique_ptr<app::TForm1> form;
+    QStringList boxes;
+};
+
+TEST_F(MetalInTheWindow, ToolbarShowsThePanelsThatDrawAndOpenTheirTables)
+{
+    press("SpeedButton28");
+    EXPECT_EQ(widget("Panel10")->geometry(), QRect(0, 50, 465, 336));
+    for (auto [edit, text] : {std::pair{"Edit5", "40"}, {"Edit6", "20"}, {"Edit7", "2"}, {"Edit8", "100"}, {"Edit522", "4"}})
+        type(edit, text);
+    press("BitBtn4");
+    ASSERT_EQ(count(), 1);
+    EXPECT_EQ(form->AcadDocument1.ModelSpace().Item(0).get_color(), 3);
+    press("BitBtn5");
+    EXPECT_EQ(widget("Panel132")->geometry(), QRect(601, 0, 250, 533));
+    EXPECT_EQ(form->outerWidth(), 858);
+
+    // The channel panel, two pixels off the edge, and its catalogue; the
+    // pipe tables are gone with the pipe panel.
+    press("SpeedButton31");
+    EXPECT_EQ(widget("Panel24")->geometry(), QRect(2, 50, 465, 336));
+    EXPECT_EQ(widget("Panel132")->size(), QSize(0, 0));
+    press("BitBtn113");
+    EXPECT_EQ(widget("Panel125")->geometry(), QRect(601, 0, 250, 533));
+    type("Edit532", "32");
+    press("BitBtn114");
+    EXPECT_EQ(form->findChild<QLineEdit*>(QStringLiteral("Edit28"))->text(), QStringLiteral("270.0"));
+
+    // The nozzle's "2D" refuses another panel's solid.
+    press("SpeedButton35");
+    for (auto [edit, text] : {std::pair{"Edit41", "57"}, {"Edit42", "3.5"}, {"Edit43", "100"}, {"Edit44", "0"}})
+        type(edit, text);
+    press("BitBtn26");
+    press("SpeedButton36");
+    type("Edit47", "10");
+    type("Edit49", "50");
+    press("BitBtn27");
+    press("SpeedButton35");
+    press("BitBtn28");
+    EXPECT_EQ(boxes, QStringList{acad::noBodyToSectionMessage() + u'.'});
+    EXPECT_EQ(count(), 3);
+}
