@@ -1,0 +1,258 @@
+#include "acad/view/drawing_window.h"
+
+#include "acad/errors.h"
+#include "acad/view/guard.h"
+#include "acad/view/scene.h"
+#include "acad/view/viewport.h"
+
+#include <AIS_InteractiveContext.hxx>
+#include <Standard_Failure.hxx>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolBar>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace acad::view {
+
+namespace {
+
+// Chordal deviation of the mesh, as a part of an entity's size; entities
+// much smaller than the model are meshed as if they were a twentieth of it.
+constexpr double kRelativeDeflection = 0.002;
+constexpr double kSmallestShare = 0.05;
+
+double diagonal(const Bnd_Box& box)
+{
+    return box.IsVoid() ? 0.0 : std::sqrt(box.SquareExtent());
+}
+
+} // namespace
+
+struct DrawingWindow::Shown {
+    EntityState state;
+    Bnd_Box box;
+    Handle(AIS_InteractiveObject) object;
+};
+
+DrawingWindow::DrawingWindow(std::shared_ptr<Document> document) : document_(std::move(document))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(document_->name() + QStringLiteral(" — ТОРВИЛ 10-2011"));
+    resize(1024, 720);
+
+    viewport_ = new Viewport(this);
+    setCentralWidget(viewport_);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    QAction* save = file->addAction(QStringLiteral("Сохранить как STEP…"), this, &DrawingWindow::saveAsStep);
+    save->setShortcut(QKeySequence::SaveAs);
+    file->addSeparator();
+    QAction* close = file->addAction(QStringLiteral("Закрыть"), this, &QWidget::close);
+    close->setShortcut(QKeySequence::Close);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
+    QAction* fit = view->addAction(QStringLiteral("Показать всё"), this, &DrawingWindow::fitAll);
+    fit->setShortcut(Qt::Key_F);
+    QAction* top = view->addAction(QStringLiteral("Вид сверху"), this, &DrawingWindow::topView);
+    top->setShortcut(Qt::Key_T);
+    QAction* iso = view->addAction(QStringLiteral("Изометрия"), this, &DrawingWindow::isometricView);
+    iso->setShortcut(Qt::Key_I);
+    QToolBar* bar = addToolBar(QStringLiteral("Вид"));
+    bar->setObjectName(QStringLiteral("viewToolBar"));
+    bar->addAction(fit);
+    bar->addAction(top);
+    bar->addAction(iso);
+
+    listener_ = document_->addListener([this] { scheduleRefresh(); });
+    scheduleRefresh();
+}
+
+DrawingWindow::~DrawingWindow()
+{
+    document_->removeListener(listener_);
+    // The presentations go before the viewer they are shown in.
+    guarded("закрытие окна", [&] {
+        const Handle(AIS_InteractiveContext)& context = viewport_->context();
+        for (auto& [serial, shown] : shown_)
+            if (!context.IsNull() && !shown->object.IsNull())
+                context->Remove(shown->object, false);
+        shown_.clear();
+    });
+}
+
+Handle(AIS_InteractiveObject) DrawingWindow::presentation(const Entity& entity) const
+{
+    const auto it = shown_.find(entity.serial());
+    return it == shown_.end() || entity.document() != document_.get() || entity.erased() ? nullptr
+                                                                                           : it->second->object;
+}
+
+void DrawingWindow::fitAll()
+{
+    viewport_->fitAll();
+}
+
+void DrawingWindow::topView()
+{
+    viewport_->setProjection(V3d_Zpos);
+}
+
+void DrawingWindow::isometricView()
+{
+    viewport_->setProjection(V3d_XposYnegZpos);
+}
+
+void DrawingWindow::scheduleRefresh()
+{
+    // One refresh for any number of changes: only the first change after a
+    // refresh posts one. The flag may be set from any thread.
+    if (refreshPending_.exchange(true))
+        return;
+    QMetaObject::invokeMethod(this, [this] { refresh(); }, Qt::QueuedConnection);
+}
+
+void DrawingWindow::refresh()
+{
+    refreshPending_ = false;
+    if (!isVisible()) {
+        stale_ = true;
+        return;
+    }
+    stale_ = false;
+    ++refreshCount_;
+    Bnd_Box model;
+    guarded("обновление чертежа", [&] { update(model); });
+    if (shown_.empty()) {
+        // Content that appears in an empty window again is fitted again.
+        fitted_ = false;
+    } else if (!fitted_ && viewport_->view()) {
+        fitted_ = true;
+        viewport_->fitAll();
+        return;
+    }
+    viewport_->redraw();
+}
+
+void DrawingWindow::update(Bnd_Box& model)
+{
+    const Handle(AIS_InteractiveContext)& context = viewport_->context();
+    std::unordered_map<uint64_t, std::unique_ptr<Shown>> next;
+    std::vector<std::pair<const Entity*, Shown*>> fresh;
+
+    for (const auto& entity : document_->entities()) {
+        if (!entity || entity->erased())
+            continue;
+        guarded("состояние объекта", [&] {
+            const Entity& e = *entity;
+            EntityState state = stateOf(e);
+            const auto old = shown_.find(e.serial());
+            if (old != shown_.end() && old->second->state == state) {
+                model.Add(old->second->box);
+                next.emplace(e.serial(), std::move(old->second));
+                shown_.erase(old);
+                return;
+            }
+            // A solid with unions pending shows as one body. Should the
+            // kernel refuse, the pieces show as they are and the state of
+            // the pieces is remembered, so the union is not tried again
+            // until the solid changes.
+            if (e.type() == EntityType::Solid) {
+                resolveSolid(static_cast<const SolidEntity&>(e));
+                state = stateOf(e);
+            }
+            auto shown = std::make_unique<Shown>();
+            shown->state = std::move(state);
+            shown->box = boxOf(e);
+            model.Add(shown->box);
+            fresh.emplace_back(&e, shown.get());
+            next.emplace(e.serial(), std::move(shown));
+        });
+    }
+
+    // What is left has changed or left the model space.
+    for (auto& [serial, shown] : shown_)
+        if (!context.IsNull() && !shown->object.IsNull())
+            guarded("удаление объекта", [&] { context->Remove(shown->object, false); });
+    shown_ = std::move(next);
+
+    const double modelSize = diagonal(model);
+    for (auto& [entity, shown] : fresh) {
+        guarded("показ объекта", [&] {
+            const double size = std::max({diagonal(shown->box), modelSize * kSmallestShare, 1e-3});
+            shown->object = presentationOf(*entity, size * kRelativeDeflection);
+            if (!context.IsNull() && !shown->object.IsNull())
+                context->Display(shown->object, displayModeOf(*entity), -1, false);
+        });
+    }
+}
+
+bool DrawingWindow::saveAsStep()
+{
+    const QString suggested = QDir::home().filePath(document_->name() + QStringLiteral(".step"));
+    QFileDialog dialog(this, QStringLiteral("Сохранить как STEP"), suggested,
+                       QStringLiteral("Файлы STEP (*.step *.stp)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("step"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString path = dialog.selectedFiles().constFirst();
+
+    QString failure;
+    {
+        KeepFloatFlags keep;
+        try {
+            document_->saveAs(path);
+            return true;
+        } catch (const Exception& e) {
+            failure = e.message();
+        } catch (const Standard_Failure& e) {
+            failure = QString::fromUtf8(e.GetMessageString() ? e.GetMessageString() : "");
+        } catch (const std::exception& e) {
+            failure = QString::fromUtf8(e.what());
+        }
+    }
+    QMessageBox::critical(this, windowTitle(),
+                          QStringLiteral("Не удалось сохранить чертеж в файл %1.\n%2")
+                              .arg(QDir::toNativeSeparators(path), errorBoxText(failure)));
+    return false;
+}
+
+void DrawingWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (stale_)
+        scheduleRefresh();
+}
+
+void DrawingWindow::closeEvent(QCloseEvent* event)
+{
+    if (!document_->modifiedSinceSave()) {
+        event->accept();
+        return;
+    }
+    QMessageBox box(QMessageBox::Question, windowTitle(),
+                    QStringLiteral("Сохранить изменения в чертеже «%1»?").arg(document_->name()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Discard || (answer == QMessageBox::Save && saveAsStep()))
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace acad::view

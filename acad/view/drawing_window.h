@@ -1,0 +1,70 @@
+#pragma once
+// The drawing program's window: the model space of one document in 3D.
+//
+// The window follows the document: every change only marks the scene out of
+// date, and the scene is brought up to date once, when control returns to
+// the event loop, however many entities a procedure made or removed
+// meanwhile. Entities whose state is unchanged keep their presentation. A
+// hidden window waits until it is shown.
+#include "acad/model.h"
+
+#include <AIS_InteractiveObject.hxx>
+#include <Bnd_Box.hxx>
+
+#include <QMainWindow>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+
+namespace acad::view {
+
+class Viewport;
+struct EntityState;
+
+class DrawingWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // A top-level window; it keeps the document alive while it is open.
+    explicit DrawingWindow(std::shared_ptr<Document> document);
+    ~DrawingWindow() override;
+
+    const std::shared_ptr<Document>& document() const { return document_; }
+    Viewport* viewport() const { return viewport_; }
+
+    // Entities that have a presentation in the scene now.
+    int shownCount() const { return static_cast<int>(shown_.size()); }
+    // How many times the scene has been brought up to date.
+    int refreshCount() const { return refreshCount_; }
+    // The presentation showing an entity; null when it shows none.
+    Handle(AIS_InteractiveObject) presentation(const Entity& entity) const;
+
+public slots:
+    void fitAll();
+    void topView();
+    void isometricView();
+    // Asks for a file name and writes the document as STEP; true when written.
+    bool saveAsStep();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct Shown;
+    void scheduleRefresh();
+    void refresh();
+    void update(Bnd_Box& model);
+
+    std::shared_ptr<Document> document_;
+    int listener_ = 0;
+    Viewport* viewport_ = nullptr;
+    std::unordered_map<uint64_t, std::unique_ptr<Shown>> shown_;
+    std::atomic<bool> refreshPending_{false};
+    int refreshCount_ = 0;
+    bool fitted_ = false;
+    bool stale_ = false;
+};
+
+} // namespace acad::view
