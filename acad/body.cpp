@@ -215,7 +215,7 @@ void checkSolid(const TopoDS_Shape& shape, const char* what)
 {
     if (shape.IsNull() || solidCount(shape) == 0)
         modelingError(std::string(what) + ": тело не получилось");
-    BRepCheck_Analyzer analyzer(shape);
+    BRepCheck_Analyzer analyzer(shape, true, true);
     if (!analyzer.IsValid())
         modelingError(std::string(what) + ": получено неправильное тело");
     const double v = volumeOf(shape);
@@ -258,6 +258,16 @@ SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
 }
 
 } // namespace geom
+
+namespace {
+int faceCount(const TopoDS_Shape& shape)
+{
+    int n = 0;
+    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next())
+        ++n;
+    return n;
+}
+} // namespace
 
 SolidBody::SolidBody(const TopoDS_Shape& shape)
 {
@@ -347,7 +357,9 @@ void SolidBody::subtract(SolidBody&& other)
     if (geom::solidCount(r.shape) == 0)
         throw EOleException("Ошибка моделирования: после вычитания не осталось тела", kErrModeling);
     // A kernel may hand the receiver back unchanged although the tool cuts it.
-    if (geom::boxesOverlap(a.shape, tool.shape)) {
+    // A real cut changes the faces, so only an unchanged face count needs the
+    // volumes compared.
+    if (faceCount(r.shape) == faceCount(a.shape) && geom::boxesOverlap(a.shape, tool.shape)) {
         const double before = geom::volumeOf(a.shape);
         const double after = geom::volumeOf(r.shape);
         if (std::fabs(before - after) <= 1e-9 * before) {

@@ -60,10 +60,12 @@ TEST_F(WindowTest, EveryGroupHoldsItsButtonsInTwoRowsWithoutOverlap)
             } else {
                 EXPECT_TRUE(r.size() == QSize(25, 24) || r.size() == QSize(24, 24)) << b->objectName().toStdString();
             }
-            for (QAbstractButton* other : buttons)
-                if (other != b)
+            for (QAbstractButton* other : buttons) {
+                if (other != b) {
                     EXPECT_FALSE(r.intersects(other->geometry()))
                         << b->objectName().toStdString() << " " << other->objectName().toStdString();
+                }
+            }
             EXPECT_FALSE(b->toolTip().isEmpty());
             EXPECT_TRUE(b->objectName() == QLatin1String("BitBtn29") || !b->icon().isNull())
                 << b->objectName().toStdString() << " has a glyph";
