@@ -9,6 +9,7 @@
 #include "acad/model.h"
 #include "acad/numbers.h"
 #include "app/shell/errorbox.h"
+#include "support/drawing_checks.h"
 
 #include <BRepCheck_Analyzer.hxx>
 
@@ -125,19 +126,6 @@ protected:
         EXPECT_TRUE(BRepCheck_Analyzer(solid.entity()->shape()).IsValid());
         EXPECT_EQ(solid.get_color(), 3);
         return solid;
-    }
-
-    static void expectBox(const acad::IAcadEntity& e, double x0, double y0, double z0, double x1, double y1,
-                          double z1, double tol = 1e-6)
-    {
-        acad::AcadPoint lo, hi;
-        e.GetBoundingBox(lo, hi);
-        EXPECT_NEAR(lo[0], x0, tol);
-        EXPECT_NEAR(lo[1], y0, tol);
-        EXPECT_NEAR(lo[2], z0, tol);
-        EXPECT_NEAR(hi[0], x1, tol);
-        EXPECT_NEAR(hi[1], y1, tol);
-        EXPECT_NEAR(hi[2], z1, tol);
     }
 
     // The area of the section of a solid by the plane x = const.
