@@ -269,13 +269,21 @@ int faceCount(const TopoDS_Shape& shape)
 }
 } // namespace
 
-SolidBody::SolidBody(const TopoDS_Shape& shape)
+SolidBody::SolidBody(const TopoDS_Shape& shape, std::shared_ptr<const SweepRecord> sweep)
 {
-    pieces_.push_back({shape, {}});
+    pieces_.push_back({shape, {}, std::move(sweep)});
+}
+
+void SolidBody::build() const
+{
+    for (SolidPiece& p : pieces_)
+        if (p.shape.IsNull() && p.sweep)
+            p.shape = geom::sweepSolid(*p.sweep);
 }
 
 void SolidBody::resolve() const
 {
+    build();
     if (pieces_.size() <= 1)
         return;
     SolidPiece fused = geom::fuseAll(pieces_);
@@ -297,6 +305,7 @@ const FaceColours& SolidBody::faceColours() const
 
 TopoDS_Shape SolidBody::piecesCompound() const
 {
+    build();
     if (pieces_.size() == 1)
         return pieces_.front().shape;
     TopoDS_Compound c;
@@ -310,11 +319,17 @@ TopoDS_Shape SolidBody::piecesCompound() const
 void SolidBody::transform(const gp_Trsf& t)
 {
     const bool rigid = std::fabs(t.ScaleFactor() - 1.0) < 1e-15 && !t.IsNegative();
+    if (!rigid)
+        build();
     for (SolidPiece& p : pieces_) {
         if (rigid) {
-            p.shape.Move(TopLoc_Location(t));
+            if (!p.shape.IsNull())
+                p.shape.Move(TopLoc_Location(t));
+            if (p.sweep)
+                p.sweep = geom::moved(*p.sweep, t);
             continue;
         }
+        p.sweep.reset();
         BRepBuilderAPI_Transform tr(p.shape, t, true);
         if (!tr.IsDone())
             throw EOleException("Ошибка моделирования: масштабирование не выполнено", kErrModeling);
@@ -333,8 +348,28 @@ void SolidBody::transform(const gp_Trsf& t)
 
 void SolidBody::unite(SolidBody&& other, const Colour& otherColour, const Colour& ownColour)
 {
+    const bool sameColour = otherColour == ownColour;
     for (SolidPiece& p : other.pieces_) {
-        if (!(otherColour == ownColour)) {
+        // A piece of a sweep that continues one of ours joins it.
+        if (sameColour && p.sweep && p.colours.empty()) {
+            bool joined = false;
+            for (auto it = pieces_.rbegin(); it != pieces_.rend() && !joined; ++it) {
+                if (!it->sweep || !it->colours.empty())
+                    continue;
+                if (auto sweep = geom::joined(it->sweep, p.sweep)) {
+                    if (sweep != it->sweep) {
+                        it->sweep = std::move(sweep);
+                        it->shape.Nullify();
+                    }
+                    joined = true;
+                }
+            }
+            if (joined)
+                continue;
+        }
+        if (p.shape.IsNull())
+            p.shape = geom::sweepSolid(*p.sweep);
+        if (!sameColour) {
             // Faces that showed the other's colour keep it.
             TopTools_IndexedMapOfShape faces;
             TopExp::MapShapes(p.shape, TopAbs_FACE, faces);

@@ -8,6 +8,7 @@
 // by one into a growing body would cost time quadratic in their number.
 #include "acad/colour.h"
 
+#include <Bnd_Box.hxx>
 #include <Standard_Handle.hxx>
 #include <TopoDS_Shape.hxx>
 #include <TopoDS_TShape.hxx>
@@ -15,6 +16,7 @@
 #include <gp_Trsf.hxx>
 
 #include <cstddef>
+#include <memory>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -36,14 +38,28 @@ private:
     std::unordered_map<const TopoDS_TShape*, std::pair<Handle(TopoDS_TShape), Colour>> map_;
 };
 
+// How a solid swept along a path came about: the region as it lies and its
+// placement at each vertex of the path. Pieces of one region swept along
+// overlapping stretches of one path join into one sweep when united, without
+// the kernel: the strips they share are the same strips.
+struct SweepRecord {
+    TopoDS_Shape region;             // the region's face, also what identifies it
+    std::vector<gp_Trsf> placements; // where the region stands at each vertex
+    std::vector<Bnd_Box> boxes;      // a box round the region at each vertex
+    std::vector<double> travel;      // how far the region's centre has come
+    bool forward = true;             // the path leaves along the region's normal
+    double reach = 0;                // the region's size
+};
+
 struct SolidPiece {
-    TopoDS_Shape shape;
+    TopoDS_Shape shape; // null until made from the sweep
     FaceColours colours;
+    std::shared_ptr<const SweepRecord> sweep;
 };
 
 class SolidBody {
 public:
-    explicit SolidBody(const TopoDS_Shape& shape);
+    explicit SolidBody(const TopoDS_Shape& shape, std::shared_ptr<const SweepRecord> sweep = nullptr);
 
     // The B-rep, every pending union made. Throws EOleException when the
     // kernel cannot make it; the pieces then stay as they are.
@@ -53,7 +69,11 @@ public:
     std::size_t pieceCount() const { return pieces_.size(); }
     // The pieces as they stand, fused or not (for showing them quickly).
     TopoDS_Shape piecesCompound() const;
-    const std::vector<SolidPiece>& pieces() const { return pieces_; }
+    const std::vector<SolidPiece>& pieces() const
+    {
+        build();
+        return pieces_;
+    }
 
     void transform(const gp_Trsf& t);
 
@@ -73,11 +93,21 @@ public:
 private:
     mutable std::vector<SolidPiece> pieces_;
     void resolve() const;
+    void build() const;
 };
 
 namespace geom {
 // Fuses pieces in a balanced tree of fuses of at most `chunk` arguments.
 SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk = 32);
+// The record of a sweep moved rigidly.
+std::shared_ptr<const SweepRecord> moved(const SweepRecord& record, const gp_Trsf& t);
+// Makes the solid of a sweep record.
+TopoDS_Shape sweepSolid(const SweepRecord& record);
+// The sweep of both, when b continues a (or a continues b) through sections
+// they share and the joined sweep keeps clear of itself; otherwise null.
+// Returns a itself when b adds nothing to it.
+std::shared_ptr<const SweepRecord> joined(const std::shared_ptr<const SweepRecord>& a,
+                                          const std::shared_ptr<const SweepRecord>& b);
 // Checks that a shape is a valid solid (or solids) with positive volume;
 // throws EOleException otherwise.
 void checkSolid(const TopoDS_Shape& shape, const char* what);

@@ -8,7 +8,12 @@
 #include <gp_Pnt.hxx>
 #include <gp_Vec.hxx>
 
+#include <memory>
 #include <vector>
+
+namespace acad {
+struct SweepRecord;
+}
 
 namespace acad::geom {
 
@@ -33,8 +38,13 @@ TopoDS_Shape revolve(const TopoDS_Shape& region, const gp_Pnt& axisPoint, const 
 
 // A region carried along a path of points from where it lies: at each
 // vertex the region stands turned and shifted as the path has turned and
-// advanced up to it; between vertices the solid is ruled.
-TopoDS_Shape sweep(const TopoDS_Shape& region, const std::vector<gp_Pnt>& path);
+// advanced up to it; between vertices the solid is ruled. A region of one
+// face comes with the record by which its pieces join.
+struct Swept {
+    TopoDS_Shape solid;
+    std::shared_ptr<const SweepRecord> record;
+};
+Swept sweep(const TopoDS_Shape& region, const std::vector<gp_Pnt>& path);
 
 TopoDS_Shape box(const gp_Pnt& centre, double length, double width, double height);
 TopoDS_Shape wedge(const gp_Pnt& centre, double length, double width, double height);

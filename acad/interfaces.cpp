@@ -459,8 +459,8 @@ IAcad3DSolid IAcadModelSpace::AddExtrudedSolidAlongPath(const IAcadRegion& regio
     } else {
         refuse("Неверные данные: траектория");
     }
-    const TopoDS_Shape solid = geom::sweep(geom::copyOf(r.faces), pts);
-    return added<IAcad3DSolid>(solidOf(solid));
+    geom::Swept swept = geom::sweep(r.faces, pts);
+    return added<IAcad3DSolid>(std::make_shared<SolidEntity>(SolidBody(swept.solid, std::move(swept.record))));
 }
 
 IAcad3DSolid IAcadModelSpace::AddRevolvedSolid(const IAcadRegion& region, const AcadPoint& axisPoint,

@@ -8,20 +8,30 @@
 // vertex into the frame at vertex i, and shifted from the first vertex to
 // vertex i. Along a helix sampled at equal steps this is exactly the screw
 // motion of the helix, so pieces swept along overlapping stretches of one
-// helix meet in identical sections. Between vertices the solid is ruled.
+// helix meet in identical sections. Between vertices the solid is ruled: a
+// curved edge of the region sweeps a ruled surface; a straight edge sweeps a
+// flat face where its two positions lie in one plane and otherwise two flat
+// triangles. Flat faces keep the solid cheap to combine: where pieces of
+// one thread touch or overlap, the kernel meets identical planes instead of
+// identical twisted surfaces, which it handles many times faster.
 #include "acad/geometry.h"
 
 #include "acad/body.h"
 #include "acad/errors.h"
 
+#include <BRepBndLib.hxx>
 #include <BRepTools.hxx>
 #include <Bnd_Box.hxx>
 #include <algorithm>
+#include <array>
 #include <BRepTools_WireExplorer.hxx>
 #include <BRep_Builder.hxx>
 #include <BRep_Tool.hxx>
 #include <GeomConvert.hxx>
+#include <Geom2d_BSplineCurve.hxx>
 #include <Geom2d_Line.hxx>
+#include <Geom_Line.hxx>
+#include <TColgp_Array1OfPnt2d.hxx>
 #include <Geom_BSplineCurve.hxx>
 #include <Geom_BSplineSurface.hxx>
 #include <Geom_Plane.hxx>
@@ -32,6 +42,7 @@
 #include <TColStd_Array1OfReal.hxx>
 #include <TColStd_Array2OfReal.hxx>
 #include <TColgp_Array2OfPnt.hxx>
+#include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
@@ -354,7 +365,7 @@ private:
             for (std::size_t k = 0; k < m; ++k) {
                 TopoDS_Edge& e = edges[i][k];
                 const auto& c = curves[i][k];
-                b_.MakeEdge(e, c, kTol);
+                b_.MakeEdge(e, asLine(c), kTol);
                 b_.Add(e, vertices[i][k].Oriented(TopAbs_FORWARD));
                 b_.Add(e, vertices[i][(k + 1) % m].Oriented(TopAbs_REVERSED));
                 b_.Range(e, c->FirstParameter(), c->LastParameter());
@@ -367,20 +378,7 @@ private:
                 const gp_Pnt a = BRep_Tool::Pnt(vertices[i][k]), c = BRep_Tool::Pnt(vertices[i + 1][k]);
                 if (a.Distance(c) < 10 * kTol)
                     invalidInput("траектория стоит на месте");
-                TColgp_Array1OfPnt poles(1, 2);
-                poles(1) = a;
-                poles(2) = c;
-                TColStd_Array1OfReal knots(1, 2);
-                TColStd_Array1OfInteger mults(1, 2);
-                knots(1) = 0;
-                knots(2) = 1;
-                mults(1) = mults(2) = 2;
-                Handle(Geom_BSplineCurve) line = new Geom_BSplineCurve(poles, knots, mults, 1);
-                TopoDS_Edge& e = along[i][k];
-                b_.MakeEdge(e, line, kTol);
-                b_.Add(e, vertices[i][k].Oriented(TopAbs_FORWARD));
-                b_.Add(e, vertices[i + 1][k].Oriented(TopAbs_REVERSED));
-                b_.Range(e, 0, 1);
+                along[i][k] = straightEdge(vertices[i][k], vertices[i + 1][k]);
             }
         }
         // The ruled strips.
@@ -390,6 +388,10 @@ private:
                 const auto& c1 = curves[i + 1][k];
                 const double u0 = c0->FirstParameter(), u1 = c0->LastParameter();
                 Handle(Geom_Surface) surface = ruled(c0, c1, 1e-9 * scale_ + 1e-12);
+                if (!surface->IsKind(STANDARD_TYPE(Geom_Plane)) && c0->Degree() == 1 && c0->NbPoles() == 2) {
+                    addTriangles(edges[i][k], along[i][(k + 1) % m], edges[i + 1][k], along[i][k]);
+                    continue;
+                }
                 TopoDS_Face face;
                 b_.MakeFace(face, surface, kTol);
                 const TopoDS_Edge& bottom = edges[i][k];
@@ -399,12 +401,12 @@ private:
                 if (!surface->IsKind(STANDARD_TYPE(Geom_Plane))) {
                     b_.UpdateEdge(bottom, new Geom2d_Line(gp_Pnt2d(0, 0), gp_Dir2d(1, 0)), face, kTol);
                     b_.UpdateEdge(top, new Geom2d_Line(gp_Pnt2d(0, 1), gp_Dir2d(1, 0)), face, kTol);
-                    b_.UpdateEdge(right, new Geom2d_Line(gp_Pnt2d(u1, 0), gp_Dir2d(0, 1)), face, kTol);
-                    b_.UpdateEdge(left, new Geom2d_Line(gp_Pnt2d(u0, 0), gp_Dir2d(0, 1)), face, kTol);
+                    b_.UpdateEdge(right, across(u1, right), face, kTol);
+                    b_.UpdateEdge(left, across(u0, left), face, kTol);
                     b_.Range(bottom, face, u0, u1);
                     b_.Range(top, face, u0, u1);
-                    b_.Range(right, face, 0, 1);
-                    b_.Range(left, face, 0, 1);
+                    b_.Range(right, face, 0, length(right));
+                    b_.Range(left, face, 0, length(left));
                 }
                 TopoDS_Wire wire;
                 b_.MakeWire(wire);
@@ -418,6 +420,104 @@ private:
             }
         }
         capEdges_.push_back({std::move(edges.front()), std::move(edges.back())});
+    }
+
+    // A straight edge between two vertices, parametrised by length.
+    TopoDS_Edge straightEdge(const TopoDS_Vertex& from, const TopoDS_Vertex& to)
+    {
+        const gp_Pnt a = BRep_Tool::Pnt(from), c = BRep_Tool::Pnt(to);
+        TopoDS_Edge e;
+        b_.MakeEdge(e, new Geom_Line(a, gp_Dir(gp_Vec(a, c))), kTol);
+        b_.Add(e, from.Oriented(TopAbs_FORWARD));
+        b_.Add(e, to.Oriented(TopAbs_REVERSED));
+        b_.Range(e, 0, a.Distance(c));
+        return e;
+    }
+
+    static double length(const TopoDS_Edge& e)
+    {
+        double f, l;
+        BRep_Tool::Range(e, f, l);
+        return l - f;
+    }
+
+    // The trace of a straight edge across a ruled strip, from v = 0 to v = 1
+    // at u, parametrised as the edge.
+    static Handle(Geom2d_Curve) across(double u, const TopoDS_Edge& e)
+    {
+        TColgp_Array1OfPnt2d poles(1, 2);
+        poles(1) = gp_Pnt2d(u, 0);
+        poles(2) = gp_Pnt2d(u, 1);
+        TColStd_Array1OfReal knots(1, 2);
+        TColStd_Array1OfInteger mults(1, 2);
+        knots(1) = 0;
+        knots(2) = length(e);
+        mults(1) = mults(2) = 2;
+        return new Geom2d_BSplineCurve(poles, knots, mults, 1);
+    }
+
+    // A section curve that is straight (a line run at unit speed) as a line,
+    // with the same parameters; others as they are.
+    static Handle(Geom_Curve) asLine(const Handle(Geom_BSplineCurve)& c)
+    {
+        if (c->Degree() != 1 || c->NbPoles() != 2)
+            return Handle(Geom_Curve)(c);
+        const gp_Pnt a = c->Pole(1), b = c->Pole(2);
+        const double f = c->FirstParameter(), l = c->LastParameter();
+        if (std::fabs(a.Distance(b) - (l - f)) > 1e-12 * (l - f) || a.Distance(b) < Precision::Confusion())
+            return Handle(Geom_Curve)(c);
+        const gp_Dir d(gp_Vec(a, b));
+        return new Geom_Line(a.Translated(gp_Vec(d) * -f), d);
+    }
+
+    // A twisted straight strip as two flat triangles, split along its shorter
+    // diagonal (the same choice for the same four corners, whichever sweep
+    // they belong to).
+    void addTriangles(const TopoDS_Edge& bottom, const TopoDS_Edge& right, const TopoDS_Edge& top,
+                      const TopoDS_Edge& left)
+    {
+        TopoDS_Vertex a, b, c, d;
+        TopExp::Vertices(bottom, a, b);
+        TopExp::Vertices(top, d, c);
+        const gp_Pnt pa = BRep_Tool::Pnt(a), pb = BRep_Tool::Pnt(b), pc = BRep_Tool::Pnt(c), pd = BRep_Tool::Pnt(d);
+        const double ac = pa.Distance(pc), bd = pb.Distance(pd);
+        bool useAC;
+        if (std::fabs(ac - bd) > 1e-9 * (ac + bd)) {
+            useAC = ac < bd;
+        } else {
+            // Diagonals of one length: the one through the corner lowest in a
+            // fixed oblique direction, a choice that rounding cannot sway.
+            auto height = [](const gp_Pnt& p) {
+                return 0.5772156649 * p.X() + 0.6180339887 * p.Y() + 0.7071067812 * p.Z();
+            };
+            const gp_Pnt* lowest = &pa;
+            for (const gp_Pnt* p : {&pb, &pc, &pd})
+                if (height(*p) < height(*lowest))
+                    lowest = p;
+            useAC = lowest == &pa || lowest == &pc;
+        }
+        auto straight = [&](const TopoDS_Vertex& from, const TopoDS_Vertex& to) { return straightEdge(from, to); };
+        auto triangle = [&](const gp_Pnt& p, const gp_Pnt& q, const gp_Pnt& r,
+                            std::initializer_list<TopoDS_Shape> boundary) {
+            TopoDS_Face face;
+            b_.MakeFace(face, new Geom_Plane(p, gp_Dir(gp_Vec(p, q).Crossed(gp_Vec(p, r)))), kTol);
+            TopoDS_Wire wire;
+            b_.MakeWire(wire);
+            for (const TopoDS_Shape& e : boundary)
+                b_.Add(wire, e);
+            wire.Closed(true);
+            b_.Add(face, wire);
+            b_.Add(shell_, forward_ ? face : TopoDS::Face(face.Reversed()));
+        };
+        if (useAC) {
+            const TopoDS_Edge diagonal = straight(a, c);
+            triangle(pa, pb, pc, {bottom.Oriented(TopAbs_FORWARD), right.Oriented(TopAbs_FORWARD), diagonal.Oriented(TopAbs_REVERSED)});
+            triangle(pa, pc, pd, {diagonal.Oriented(TopAbs_FORWARD), top.Oriented(TopAbs_REVERSED), left.Oriented(TopAbs_REVERSED)});
+        } else {
+            const TopoDS_Edge diagonal = straight(b, d);
+            triangle(pa, pb, pd, {bottom.Oriented(TopAbs_FORWARD), diagonal.Oriented(TopAbs_FORWARD), left.Oriented(TopAbs_REVERSED)});
+            triangle(pb, pc, pd, {right.Oriented(TopAbs_FORWARD), top.Oriented(TopAbs_REVERSED), diagonal.Oriented(TopAbs_REVERSED)});
+        }
     }
 
     void addCap(std::size_t section, bool forward)
@@ -452,7 +552,70 @@ private:
 
 } // namespace
 
-TopoDS_Shape sweep(const TopoDS_Shape& region, const std::vector<gp_Pnt>& rawPath)
+namespace {
+
+// Four corners of the region's box: where a placement takes them tells the
+// placement.
+std::array<gp_Pnt, 4> referencePoints(const Bnd_Box& box)
+{
+    double x0, y0, z0, x1, y1, z1;
+    box.Get(x0, y0, z0, x1, y1, z1);
+    return {gp_Pnt(x0, y0, z0), gp_Pnt(x1, y1, z1), gp_Pnt(x1, y0, z0), gp_Pnt(x0, y1, z1)};
+}
+
+Bnd_Box placedBox(const Bnd_Box& box, const gp_Trsf& t)
+{
+    return box.Transformed(t);
+}
+
+gp_Pnt centreOf(const Bnd_Box& box)
+{
+    double x0, y0, z0, x1, y1, z1;
+    box.Get(x0, y0, z0, x1, y1, z1);
+    return gp_Pnt((x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2);
+}
+
+Bnd_Box regionBox(const TopoDS_Shape& region)
+{
+    Bnd_Box box;
+    BRepBndLib::AddOptimal(region, box, false, false);
+    return box;
+}
+
+// Appends placements to a record, with their boxes and travel.
+void append(SweepRecord& r, const Bnd_Box& box, const std::vector<gp_Trsf>& placements, std::size_t from)
+{
+    const gp_Pnt centre = centreOf(box);
+    for (std::size_t i = from; i < placements.size(); ++i) {
+        const gp_Trsf& t = placements[i];
+        const double travel = r.travel.empty() ? 0.0
+                                               : r.travel.back() + centre.Transformed(r.placements.back())
+                                                                       .Distance(centre.Transformed(t));
+        r.placements.push_back(t);
+        r.boxes.push_back(placedBox(box, t));
+        r.travel.push_back(travel);
+    }
+}
+
+TopoDS_Shape buildSolid(const TopoDS_Face& face, const std::vector<gp_Trsf>& place, bool forward, double scale)
+{
+    const ProfileFace profile = profileOf(face);
+    SweepBuilder builder(profile, place, forward ? 1.0 : -1.0);
+    builder.scale_ = scale;
+    return builder.build();
+}
+
+double scaleOf(const std::vector<gp_Trsf>& place)
+{
+    double s = 1.0;
+    for (const gp_Trsf& t : place)
+        s = std::max(s, t.TranslationPart().Modulus());
+    return s;
+}
+
+} // namespace
+
+Swept sweep(const TopoDS_Shape& region, const std::vector<gp_Pnt>& rawPath)
 {
     // Vertices that repeat the one before add nothing.
     std::vector<gp_Pnt> path;
@@ -467,34 +630,131 @@ TopoDS_Shape sweep(const TopoDS_Shape& region, const std::vector<gp_Pnt>& rawPat
     try {
         const std::vector<gp_Trsf> place = placements(path);
         std::vector<TopoDS_Shape> solids;
+        std::vector<TopoDS_Face> faces;
+        std::vector<bool> senses;
         for (TopExp_Explorer e(region, TopAbs_FACE); e.More(); e.Next()) {
-            const ProfileFace profile = profileOf(TopoDS::Face(e.Current()));
+            const TopoDS_Face face = TopoDS::Face(e.Current());
+            const ProfileFace profile = profileOf(face);
             const double sense = gp_Vec(profile.normal).Dot(gp_Vec(path[0], path[1]));
             if (std::fabs(sense) < 1e-9 * path[0].Distance(path[1]))
                 invalidInput("траектория лежит в плоскости области");
-            SweepBuilder builder(profile, place, sense);
-            Bnd_Box box;
-            for (const gp_Pnt& p : path)
-                box.Add(p);
-            builder.scale_ = std::max(1.0, std::sqrt(box.SquareExtent()));
-            TopoDS_Solid solid = builder.build();
-            solids.push_back(solid);
+            faces.push_back(face);
+            senses.push_back(sense > 0);
+            // The construction is sound by itself: its faces face outwards as
+            // the path leaves the region's plane.
+            solids.push_back(buildSolid(face, place, sense > 0, scaleOf(place)));
         }
         if (solids.empty())
             invalidInput("пустая область");
-        TopoDS_Shape result = solids.front();
-        if (solids.size() > 1) {
+        Swept result;
+        if (solids.size() == 1) {
+            result.solid = solids.front();
+            auto record = std::make_shared<SweepRecord>();
+            record->region = faces.front();
+            record->forward = senses.front();
+            const Bnd_Box box = regionBox(faces.front());
+            record->reach = std::sqrt(box.SquareExtent());
+            append(*record, box, place, 0);
+            result.record = std::move(record);
+        } else {
             std::vector<SolidPiece> pieces;
             for (const auto& s : solids)
-                pieces.push_back({s, {}});
-            result = fuseAll(std::move(pieces)).shape;
+                pieces.push_back({s, {}, nullptr});
+            result.solid = fuseAll(std::move(pieces)).shape;
         }
-        // The construction is sound by itself: its faces face outwards as the
-        // path leaves the region's plane.
         return result;
     } catch (const Standard_Failure&) {
         throw EOleException("Ошибка моделирования: сдвиг по траектории", kErrModeling);
     }
+}
+
+TopoDS_Shape sweepSolid(const SweepRecord& record)
+{
+    try {
+        return buildSolid(TopoDS::Face(record.region), record.placements, record.forward,
+                          scaleOf(record.placements));
+    } catch (const Standard_Failure&) {
+        throw EOleException("Ошибка моделирования: сдвиг по траектории", kErrModeling);
+    }
+}
+
+std::shared_ptr<const SweepRecord> moved(const SweepRecord& record, const gp_Trsf& t)
+{
+    auto r = std::make_shared<SweepRecord>(record);
+    for (gp_Trsf& p : r->placements)
+        p = t * p;
+    for (Bnd_Box& b : r->boxes)
+        b = b.Transformed(t);
+    return r;
+}
+
+namespace {
+
+bool samePlacement(const gp_Trsf& a, const gp_Trsf& b, const std::array<gp_Pnt, 4>& points, double tol)
+{
+    for (const gp_Pnt& p : points)
+        if (p.Transformed(a).Distance(p.Transformed(b)) > tol)
+            return false;
+    return true;
+}
+
+Bnd_Box stripBox(const SweepRecord& r, std::size_t k, double tol)
+{
+    Bnd_Box box = r.boxes[k];
+    box.Add(r.boxes[k + 1]);
+    box.Enlarge(tol);
+    return box;
+}
+
+// b continues a: b's first section is one of a's, b follows a from there on
+// and goes on past a's end.
+std::shared_ptr<const SweepRecord> continued(const std::shared_ptr<const SweepRecord>& first,
+                                             const std::shared_ptr<const SweepRecord>& second)
+{
+    const SweepRecord& a = *first;
+    const SweepRecord& b = *second;
+    const std::size_t na = a.placements.size(), nb = b.placements.size();
+    const Bnd_Box region = regionBox(a.region);
+    const auto points = referencePoints(region);
+    const double tol = 1e-9 * (1.0 + scaleOf(a.placements) + a.reach);
+    for (std::size_t j = 0; j < na; ++j) {
+        if (!samePlacement(a.placements[j], b.placements[0], points, tol))
+            continue;
+        bool follows = true;
+        for (std::size_t t = 1; j + t < na && t < nb && follows; ++t)
+            follows = samePlacement(a.placements[j + t], b.placements[t], points, tol);
+        if (!follows)
+            return nullptr;
+        if (nb <= na - j)
+            return first; // b adds nothing
+        auto r = std::make_shared<SweepRecord>(a);
+        append(*r, region, b.placements, na - j);
+        // The joined sweep must keep clear of itself: a new strip may not
+        // come near a strip it is not joined to along the way.
+        for (std::size_t s = na - 1; s + 1 < r->placements.size(); ++s) {
+            const Bnd_Box added = stripBox(*r, s, tol);
+            for (std::size_t o = 0; o + 1 < r->placements.size() && o + 1 <= s; ++o) {
+                if (r->travel[s] - r->travel[o + 1] <= 2 * r->reach)
+                    continue;
+                if (!added.IsOut(stripBox(*r, o, tol)))
+                    return nullptr;
+            }
+        }
+        return r;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::shared_ptr<const SweepRecord> joined(const std::shared_ptr<const SweepRecord>& a,
+                                          const std::shared_ptr<const SweepRecord>& b)
+{
+    if (!a->region.IsSame(b->region) || a->forward != b->forward)
+        return nullptr;
+    if (auto r = continued(a, b))
+        return r;
+    return continued(b, a);
 }
 
 } // namespace acad::geom

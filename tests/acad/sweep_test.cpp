@@ -3,6 +3,7 @@
 #include "drawing_fixture.h"
 
 #include <BRepCheck_Analyzer.hxx>
+#include <TopExp_Explorer.hxx>
 
 using namespace acad;
 
@@ -76,6 +77,51 @@ TEST_F(Sweep, PiecesOnOverlappingStretchesMeetInIdenticalSections)
     IAcad3DSolid whole = f.SweepProfile(helix(0, 20));
     EXPECT_NEAR(united, whole.Volume(), 1e-7 * united);
     EXPECT_NEAR(v1 + v2 - united, 2.0 / 11 * v1, 1e-4 * v1);
+}
+
+TEST_F(Sweep, PiecesOfOneHelixJoinIntoOneSweepUntilTheyComeBack)
+{
+    // A region a pitch wide, as the thread's: a turn later it touches itself.
+    f.SetProfile({{0, R - 0.8}, {0, R}, {P, R}, {P, R - 0.8}, {0, R - 0.8}});
+    f.MakeProfileRegion();
+    // A turn as the thread builds it: 0..10 degrees, then pieces over 0..11
+    // placed at 9, 19, ..., 339 degrees, each overlapping the one before.
+    IAcad3DSolid turn = f.SweepProfile(helix(0, 10));
+    const VertexList segment = helix(0, 11);
+    auto place = [&](IAcad3DSolid& piece, double a) {
+        AcadPoint origin(0, 0, 0), along(a * P / 360, 0, 0);
+        piece.Move(origin, along);
+        piece.Rotate3D(origin, along, a * pi / 180);
+    };
+    for (int i = 1; i <= 34; ++i) {
+        IAcad3DSolid piece = f.SweepProfile(segment);
+        place(piece, 10 * i - 1);
+        turn.Boolean(acUnion, piece);
+    }
+    // One sweep, joined without the kernel, the same as the sweep over 0..350.
+    const SolidBody& body = static_cast<SolidEntity&>(*turn.entity()).body;
+    EXPECT_EQ(body.pieceCount(), 1u);
+    IAcad3DSolid whole = f.SweepProfile(helix(0, 350));
+    const double joined = turn.Volume();
+    EXPECT_NEAR(joined, whole.Volume(), 1e-9 * joined);
+    whole.Delete();
+    // A piece that reaches back to the start (349 to 361 degrees: the region
+    // at 360 stands a pitch beyond the one at 0 and touches it) stays a piece
+    // of its own, and the union makes one valid solid of the touching ends.
+    VertexList closing = helix(0, 12);
+    IAcad3DSolid last = f.SweepProfile(closing);
+    const double lastVolume = last.Volume();
+    place(last, 349);
+    turn.Boolean(acUnion, last);
+    EXPECT_EQ(body.pieceCount(), 2u);
+    const TopoDS_Shape& united = turn.entity()->shape();
+    EXPECT_TRUE(BRepCheck_Analyzer(united).IsValid());
+    int solids = 0;
+    for (TopExp_Explorer e(united, TopAbs_SOLID); e.More(); e.Next())
+        ++solids;
+    EXPECT_EQ(solids, 1);
+    EXPECT_GT(turn.Volume(), joined + 0.5 * lastVolume);
+    EXPECT_LT(turn.Volume(), joined + lastVolume);
 }
 
 TEST_F(Sweep, StraightPathIsAnExtrusionAlongIt)
