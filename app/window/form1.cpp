@@ -5,15 +5,18 @@
 #include "app/window/info_panels.h"
 #include "app/window/navigation.h"
 #include "app/window/toolbar.h"
+#include "resources/panel_pictures.h"
 #include "ui_form1.h"
 
 #include <QLayout>
 #include <QScreen>
 
-// The window's pictures live in this static library.
+// The window's pictures live in this static library; the controls help
+// shows the table glyphs of the panels' pictures.
 static void initWindowResources()
 {
     Q_INIT_RESOURCE(window);
+    resources::registerPanelPictures();
 }
 
 namespace app {

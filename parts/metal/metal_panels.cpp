@@ -11,6 +11,8 @@
 #include "parts/metal/pipe_panel.h"
 #include "parts/metal/pipe_tables.h"
 
+#include "resources/panel_pictures.h"
+
 namespace metal {
 
 namespace {
@@ -25,6 +27,7 @@ void collapseAt(QWidget* panel, int left, int top)
 
 void createPanels(shell::PanelContext& context, QWidget* clientArea)
 {
+    resources::registerPanelPictures();
     auto* pipeTables = new PipeTables(context, clientArea);
     auto* channel = new ChannelPanel(context, clientArea);
     auto* catalogue = new ChannelCatalogue(context, clientArea, channel->catalogueEdits());

@@ -1,0 +1,167 @@
+// The committed pictures are what the maker makes of the parts as the panels
+// draw them today; every rolled-metal panel shows its picture at its size,
+// and each picture names every letter of its panel's edits.
+#include "tools/pictures/expression.h"
+#include "tools/pictures/part_picture.h"
+#include "tools/pictures/pictures.h"
+#include "tools/pictures/records.h"
+#include "tools/pictures/scratch.h"
+
+#include "acad/model.h"
+#include "app/window/families.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+using namespace pictures;
+
+namespace {
+
+QImage committed(const QString& path)
+{
+    return QImage(QDir(QStringLiteral(TORVIL_RESOURCES_DIR)).filePath(path)).convertToFormat(QImage::Format_ARGB32);
+}
+
+// The panels of the program in a client area of their own.
+class Panels : public shell::PanelContext {
+public:
+    Panels()
+    {
+        for (app::CreatePanels create : app::partFamilies())
+            create(*this, &client);
+    }
+    acad::WorkingFields& fields() override { return fields_; }
+    void NetPan() override {}
+    void FullPanelLayout(QWidget*) override {}
+    void SidePanelLayout(QWidget*) override {}
+    void TableSidePanelLayout(QWidget*) override {}
+
+    const QLabel* image(const char* panel, const char* image) const
+    {
+        const auto* p = client.findChild<QWidget*>(QLatin1String(panel), Qt::FindDirectChildrenOnly);
+        return p ? p->findChild<QLabel*>(QLatin1String(image)) : nullptr;
+    }
+
+    QWidget client;
+
+private:
+    acad::TAcadDocument connection_;
+    acad::WorkingFields fields_{connection_};
+};
+
+// The share of pixels that are neither white nor the frame's grey.
+double inkShare(const QImage& image)
+{
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 140;
+    return double(ink) / (image.width() * image.height());
+}
+
+bool hasNavy(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (qBlue(c) > 100 && qRed(c) < 60 && qGreen(c) < 60)
+                return true;
+        }
+    return false;
+}
+
+} // namespace
+
+TEST(Pictures, EveryRolledMetalPanelShowsItsPictureAtItsSize)
+{
+    Panels panels;
+    const std::pair<const char*, const char*> expected[] = {
+        {"Panel10", "Image2"}, {"Panel12", "Image3"}, {"Panel16", "Image4"}, {"Panel28", "Image7"},
+        {"Panel37", "Image9"}, {"Panel24", "Image6"}, {"Panel20", "Image5"}, {"Panel33", "Image8"}};
+    for (const auto& [panel, image] : expected) {
+        SCOPED_TRACE(panel);
+        const auto record = std::find_if(partPictures().begin(), partPictures().end(),
+                                         [&](const PartPicture& p) { return std::string(p.panel) == panel; });
+        ASSERT_NE(record, partPictures().end()) << "no picture record";
+        EXPECT_STREQ(record->image, image);
+        const QLabel* label = panels.image(panel, image);
+        ASSERT_NE(label, nullptr);
+        // What the panel shows is the committed file, at the label's size.
+        const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(shown.size(), label->size());
+        EXPECT_EQ(shown, committed(QLatin1String(record->file)));
+        EXPECT_TRUE(label->hasScaledContents());
+        // A line drawing with its letters: some dark ink, mostly white paper.
+        const double ink = inkShare(shown);
+        EXPECT_GT(ink, 0.01);
+        EXPECT_LT(ink, 0.3);
+        EXPECT_TRUE(hasNavy(shown));
+    }
+}
+
+TEST(Pictures, EachRecordCarriesExactlyTheLettersOfItsPanelsEdits)
+{
+    for (const PartPicture& record : partPictures()) {
+        SCOPED_TRACE(record.file);
+        std::multiset<std::string> marked;
+        for (const Dimension& d : record.dimensions)
+            if (d.mark != Mark::Axis)
+                marked.insert(d.letter);
+        const std::vector<std::string> edits = panelLetters(record.panel);
+        ASSERT_FALSE(edits.empty());
+        EXPECT_EQ(marked, std::multiset<std::string>(edits.begin(), edits.end()));
+    }
+}
+
+TEST(Pictures, CommittedPicturesAreWhatTheMakerMakesToday)
+{
+    // Remade from the same data, every picture is the committed one pixel
+    // for pixel: `cmake --build <dir> --target pictures` remakes them after
+    // a change of the parts' geometry or of the records.
+    for (const PictureFile& file : allPictures()) {
+        SCOPED_TRACE(file.path.toStdString());
+        const QImage expected = committed(file.path);
+        ASSERT_FALSE(expected.isNull()) << "not committed";
+        EXPECT_TRUE(file.make().convertToFormat(QImage::Format_ARGB32) == expected);
+    }
+}
+
+TEST(Pictures, MakingTwiceGivesTheSamePicture)
+{
+    const PartPicture& record = partPictures().front();
+    EXPECT_EQ(partPicture(record), partPicture(record));
+}
+
+TEST(Pictures, ExpressionsOfSizes)
+{
+    const Names names{{"b", 52}, {"s", 4}, {"h", 120}, {"Lv", 20}};
+    const std::pair<const char*, double> cases[] = {
+        {"0", 0}, {"b", 52}, {"(b - s)/2", 24}, {"-h/4", -30}, {"h - 2*Lv", 80}, {"b*0.25 + 1.5", 14.5}, {"--s", 4}};
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(evaluate(text, names), value) << text;
+    for (const char* bad : {"", "q", "b +", "(b - s", "b s", "2..5"})
+        EXPECT_THROW(evaluate(bad, names), std::runtime_error) << bad;
+}
+
+TEST(Pictures, RecordsThatCannotBeDrawnAreRefused)
+{
+    PartPicture record = partPictures().front();
+    record.sizes.front().edit = "Edit999";
+    EXPECT_THROW(drawPart(record), std::runtime_error) << "an edit the panel lacks";
+
+    record = partPictures().front();
+    record.sizes.clear();
+    EXPECT_THROW(drawPart(record), std::runtime_error) << "the button's error box";
+
+    record = partPictures().front();
+    record.panel = "Panel999";
+    EXPECT_THROW(drawPart(record), std::runtime_error);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Every picture file of the program with the routine that makes it: the
+// panels' pictures, the start picture and the glyphs.
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace pictures {
+
+struct PictureFile {
+    QString path; // under resources/
+    std::function<QImage()> make;
+};
+
+std::vector<PictureFile> allPictures();
+
+} // namespace pictures

@@ -1,0 +1,152 @@
+#include "tools/pictures/projection.h"
+
+#include <BRepAdaptor_Curve.hxx>
+#include <BRepAdaptor_Surface.hxx>
+#include <BRepAlgoAPI_Cut.hxx>
+#include <BRepBndLib.hxx>
+#include <BRepBuilderAPI_MakeVertex.hxx>
+#include <BRepExtrema_DistShapeShape.hxx>
+#include <BRepPrimAPI_MakeBox.hxx>
+#include <BRepTools_WireExplorer.hxx>
+#include <BRep_Builder.hxx>
+#include <Bnd_Box.hxx>
+#include <GCPnts_TangentialDeflection.hxx>
+#include <HLRBRep_Algo.hxx>
+#include <HLRBRep_HLRToShape.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Compound.hxx>
+#include <gp_Ax2.hxx>
+#include <gp_Pln.hxx>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace pictures {
+
+namespace {
+
+gp_Dir dir(const Vector& v)
+{
+    return gp_Dir(v[0], v[1], v[2]);
+}
+
+// The points of an edge in the order of its orientation.
+std::vector<gp_Pnt> edgePoints(const TopoDS_Edge& edge, double deflection)
+{
+    std::vector<gp_Pnt> points;
+    BRepAdaptor_Curve curve(edge);
+    GCPnts_TangentialDeflection sampler(curve, 0.05, deflection);
+    for (int i = 1; i <= sampler.NbPoints(); ++i)
+        points.push_back(sampler.Value(i));
+    if (edge.Orientation() == TopAbs_REVERSED)
+        std::reverse(points.begin(), points.end());
+    return points;
+}
+
+// The solid on the normal's side of the plane through the origin, larger
+// than the part.
+TopoDS_Shape halfSpace(const gp_Dir& normal, double size)
+{
+    gp_Ax2 frame(gp::Origin(), normal);
+    const gp_Vec corner = -(gp_Vec(frame.XDirection()) + gp_Vec(frame.YDirection())) * size;
+    frame.SetLocation(gp::Origin().Translated(corner));
+    return BRepPrimAPI_MakeBox(frame, 2 * size, 2 * size, size).Shape();
+}
+
+bool liesInPlane(const TopoDS_Face& face, const gp_Dir& normal)
+{
+    BRepAdaptor_Surface surface(face);
+    if (surface.GetType() != GeomAbs_Plane)
+        return false;
+    const gp_Pln plane = surface.Plane();
+    return plane.Axis().Direction().IsParallel(normal, 1e-6) && plane.Distance(gp::Origin()) < 1e-6;
+}
+
+} // namespace
+
+Projection::Projection(const TopoDS_Shape& part, const View& view, const std::optional<Vector>& cutNormal)
+{
+    const gp_Dir toViewer = dir(view.toViewer);
+    const gp_Dir right = dir(view.up).Crossed(toViewer);
+    projector_ = HLRAlgo_Projector(gp_Ax2(gp::Origin(), toViewer, right));
+
+    Bnd_Box box;
+    BRepBndLib::Add(part, box);
+    const double size = std::sqrt(box.SquareExtent());
+    deflection_ = size * 5e-4;
+
+    shape_ = part;
+    if (cutNormal) {
+        const gp_Dir normal = dir(*cutNormal);
+        BRepAlgoAPI_Cut cut(part, halfSpace(normal, 2 * size));
+        if (!cut.IsDone())
+            throw std::runtime_error("the section failed");
+        shape_ = cut.Shape();
+        for (TopExp_Explorer f(shape_, TopAbs_FACE); f.More(); f.Next()) {
+            const TopoDS_Face face = TopoDS::Face(f.Current());
+            if (!liesInPlane(face, normal))
+                continue;
+            QPainterPath path;
+            path.setFillRule(Qt::OddEvenFill);
+            for (TopExp_Explorer w(face, TopAbs_WIRE); w.More(); w.Next()) {
+                QPolygonF outline;
+                for (BRepTools_WireExplorer e(TopoDS::Wire(w.Current()), face); e.More(); e.Next())
+                    for (const gp_Pnt& p : edgePoints(e.Current(), deflection_))
+                        outline << project(p);
+                path.addPolygon(outline);
+                path.closeSubpath();
+            }
+            cutFaces_.push_back(path);
+        }
+    }
+
+    Handle(HLRBRep_Algo) algo = new HLRBRep_Algo();
+    algo->Add(shape_);
+    algo->Projector(projector_);
+    algo->Update();
+    algo->Hide();
+    HLRBRep_HLRToShape hlr(algo);
+    addLines(hlr.HCompound(), LineKind::Hidden);
+    addLines(hlr.OutLineHCompound(), LineKind::Hidden);
+    addLines(hlr.Rg1LineVCompound(), LineKind::Tangent);
+    addLines(hlr.VCompound(), LineKind::Visible);
+    addLines(hlr.OutLineVCompound(), LineKind::Visible);
+}
+
+void Projection::addLines(const TopoDS_Shape& edges, LineKind kind)
+{
+    if (edges.IsNull())
+        return;
+    for (TopExp_Explorer e(edges, TopAbs_EDGE); e.More(); e.Next()) {
+        QPolygonF line;
+        // The edges of hidden-line removal lie in the view plane already.
+        for (const gp_Pnt& p : edgePoints(TopoDS::Edge(e.Current()), deflection_))
+            line << QPointF(p.X(), p.Y());
+        if (line.size() > 1)
+            lines_.push_back({kind, line});
+    }
+}
+
+QPointF Projection::project(const gp_Pnt& p) const
+{
+    gp_Pnt2d q;
+    projector_.Project(p, q);
+    return {q.X(), q.Y()};
+}
+
+gp_Pnt Projection::nearestOnEdges(const gp_Pnt& p) const
+{
+    TopoDS_Compound edges;
+    BRep_Builder builder;
+    builder.MakeCompound(edges);
+    for (TopExp_Explorer e(shape_, TopAbs_EDGE); e.More(); e.Next())
+        builder.Add(edges, e.Current());
+    BRepExtrema_DistShapeShape distance(BRepBuilderAPI_MakeVertex(p).Vertex(), edges);
+    if (!distance.IsDone() || distance.NbSolution() == 0)
+        throw std::runtime_error("no edge near an anchor");
+    return distance.PointOnShape2(1);
+}
+
+} // namespace pictures

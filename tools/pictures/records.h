@@ -1,0 +1,91 @@
+#pragma once
+// The pictures of the part panels as data. A picture is the part that the
+// panel's own button draws from typical sizes, seen from one direction as a
+// line drawing, with dimension lines that carry the panel's letters. Every
+// point is given in the part's coordinates by expressions of the sizes'
+// names ("b - t", "L/2"), so a picture follows its sizes.
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace pictures {
+
+// A point or a shift of the part: one expression per coordinate.
+struct Point {
+    const char* x = "0";
+    const char* y = "0";
+    const char* z = "0";
+};
+
+// A size typed into an edit of the panel before the button is pressed; its
+// name stands for its value in the expressions.
+struct Size {
+    const char* edit;
+    const char* name;
+    double value;
+};
+
+enum class Mark {
+    // The distance from `from` to `to`, its dimension line shifted from the
+    // part by `shift` (no extension lines when the shift is zero).
+    Linear,
+    // An arrow at the part's edge nearest to `from`, a leader to `to` and the
+    // letter on a shelf there: radii and other small features.
+    Leader,
+    // A centre line from `from` to `to`; no letter.
+    Axis,
+};
+
+struct Dimension {
+    Mark mark;
+    const char* letter; // UTF-8, as the panel's label writes it
+    Point from, to, shift;
+};
+
+using Vector = std::array<double, 3>;
+
+struct View {
+    Vector toViewer; // from the part towards the eye
+    Vector up;       // upwards in the picture
+};
+
+struct PartPicture {
+    const char* file;   // under resources/
+    const char* panel;  // the panel whose button draws the part
+    const char* image;  // the picture on that panel; the file has its size
+    const char* button; // the button that draws the part
+    std::vector<Size> sizes;
+    View view;
+    // A section view: the part's half on the normal's side of the plane
+    // through the origin is cut away and the faces of the cut are hatched.
+    std::optional<Vector> cutNormal;
+    std::vector<Dimension> dimensions;
+};
+
+// A part of a scene: the part of a panel picture's record, turned about an
+// axis through the origin, then moved.
+struct Placement {
+    const char* picture; // the record's file
+    Vector turnAxis;
+    double turnDegrees;
+    Vector move;
+    std::array<int, 3> colour; // RGB
+};
+
+// A shaded scene of parts, seen along the view, filling the frame
+// (left, top, width, height) of a picture of the given size.
+struct Scene {
+    const char* file;
+    std::array<int, 2> size;
+    std::array<int, 4> frame;
+    View view;
+    std::vector<Placement> parts;
+};
+
+// Every panel picture of the program.
+const std::vector<PartPicture>& partPictures();
+
+// The rolled-metal family's pictures.
+std::vector<PartPicture> metalPictures();
+
+} // namespace pictures

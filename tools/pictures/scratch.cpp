@@ -1,0 +1,106 @@
+#include "tools/pictures/scratch.h"
+
+#include "acad/fields.h"
+#include "acad/interfaces.h"
+#include "acad/model.h"
+#include "acad/numbers.h"
+#include "app/shell/errorbox.h"
+#include "app/window/families.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QWidget>
+
+#include <stdexcept>
+
+namespace pictures {
+
+namespace {
+
+// The window as the panels see it: the layouts only size the panels.
+class ScratchWindow : public shell::PanelContext {
+public:
+    ScratchWindow()
+    {
+        acad::server::shutdown();
+        acad::server::setReachable(true);
+        connection.Connect();
+        acad::setDecimalSeparator(u'.');
+        for (app::CreatePanels create : app::partFamilies())
+            create(*this, &client);
+    }
+    ~ScratchWindow() override { acad::server::shutdown(); }
+
+    acad::WorkingFields& fields() override { return fields_; }
+    void NetPan() override {}
+    void FullPanelLayout(QWidget* panel) override { panel->resize(601, 459); }
+    void SidePanelLayout(QWidget* panel) override { panel->resize(465, 336); }
+    void TableSidePanelLayout(QWidget*) override {}
+
+    QWidget* panel(const char* name)
+    {
+        auto* p = client.findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+        if (!p)
+            throw std::runtime_error(std::string("no panel ") + name);
+        return p;
+    }
+
+    template <class W>
+    W* control(QWidget* panel, const char* name)
+    {
+        auto* w = panel->findChild<W*>(QString::fromLatin1(name));
+        if (!w)
+            throw std::runtime_error(std::string("no control ") + name + " on " + panel->objectName().toStdString());
+        return w;
+    }
+
+    acad::TAcadDocument connection;
+    QWidget client;
+
+private:
+    acad::WorkingFields fields_{connection};
+};
+
+} // namespace
+
+DrawnPart drawPart(const PartPicture& picture)
+{
+    ScratchWindow window;
+    QWidget* panel = window.panel(picture.panel);
+    for (const Size& size : picture.sizes)
+        window.control<QLineEdit>(panel, size.edit)->setText(QString::number(size.value, 'g', 12));
+
+    QString failure;
+    shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
+    window.control<QAbstractButton>(panel, picture.button)->click();
+    shell::setErrorBoxCapture({});
+    if (!failure.isEmpty())
+        throw std::runtime_error(std::string(picture.file) + ": " + failure.toStdString());
+
+    const acad::Document& doc = *window.connection.Document().document();
+    for (int k = doc.count() - 1; k >= 0; --k)
+        if (doc.item(k)->type() == acad::EntityType::Solid)
+            return {doc.item(k)->shape(), window.control<QLabel>(panel, picture.image)->size()};
+    throw std::runtime_error(std::string(picture.file) + ": the button drew no solid");
+}
+
+std::vector<std::string> panelLetters(const char* panelName)
+{
+    ScratchWindow window;
+    QWidget* panel = window.panel(panelName);
+    static const QRegularExpression letter(QStringLiteral("^\\s*(\\S{1,3}?)\\s*\\*?\\s*=\\s*$"));
+    std::vector<std::string> letters;
+    for (const QLineEdit* edit : panel->findChildren<QLineEdit*>()) {
+        const auto* label = panel->findChild<QLabel*>(edit->objectName() + QStringLiteral("Label"));
+        if (!label)
+            continue;
+        const QRegularExpressionMatch m = letter.match(label->text());
+        if (m.hasMatch())
+            letters.push_back(m.captured(1).toStdString());
+    }
+    return letters;
+}
+
+} // namespace pictures

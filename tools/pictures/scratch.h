@@ -1,0 +1,26 @@
+#pragma once
+// A scratch drawing in which a panel draws its part as a user would have it
+// drawn: the program's part panels over a drawing of their own, the sizes
+// typed into the panel's edits and its button pressed.
+#include "tools/pictures/records.h"
+
+#include <QSize>
+#include <TopoDS_Shape.hxx>
+
+namespace pictures {
+
+struct DrawnPart {
+    TopoDS_Shape shape; // the newest solid of the drawing
+    QSize imageSize;    // the size of the panel's picture
+};
+
+// Throws std::runtime_error when the panel, an edit, the button or the
+// picture is missing, or when the button fails.
+DrawnPart drawPart(const PartPicture& picture);
+
+// The panel's edits with the letters of their labels ("b  =" gives "b",
+// "R*=" gives "R"), in the order of the layout; edits without such a label
+// (outputs, the slope) are left out.
+std::vector<std::string> panelLetters(const char* panel);
+
+} // namespace pictures
