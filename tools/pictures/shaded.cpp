@@ -121,9 +121,9 @@ private:
     {
         const double diffuse = std::max(0.0, normal.Dot(light));
         const gp_Vec reflected = normal * (2 * normal.Dot(light)) - light;
-        const double specular = std::pow(std::max(0.0, reflected.Dot(toViewer)), 24) * 0.35;
+        const double highlight = std::pow(std::max(0.0, reflected.Dot(toViewer)), 24) * 0.35;
         const double k = 0.42 + 0.58 * diffuse;
-        auto channel = [&](int c) { return std::clamp(int(c * k + 255 * specular + 0.5), 0, 255); };
+        auto channel = [&](int c) { return std::clamp(int(c * k + 255 * highlight + 0.5), 0, 255); };
         return qRgb(channel(colour.red()), channel(colour.green()), channel(colour.blue()));
     }
 
