@@ -82,7 +82,10 @@ struct Scene {
     std::vector<Placement> parts;
 };
 
-// Every panel picture of the program.
+// Every panel picture of the program: the families' records, each family's
+// in a file of its own (metal.cpp) listed in partPictures(). A new picture
+// is one record there, its file in resources/panel_pictures.qrc and the
+// pixmap of its label in the panel's layout.
 const std::vector<PartPicture>& partPictures();
 
 // The rolled-metal family's pictures.
