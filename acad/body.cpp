@@ -387,7 +387,7 @@ void SolidBody::subtract(SolidBody&& other)
     resolve();
     other.resolve();
     SolidPiece& a = pieces_.front();
-    SolidPiece tool{other.pieces_.front().shape, {}};
+    SolidPiece tool{other.pieces_.front().shape, {}, nullptr};
     SolidPiece r = geom::run(geom::Op::Cut, {&a}, {&tool});
     if (geom::solidCount(r.shape) == 0)
         throw EOleException("Ошибка моделирования: после вычитания не осталось тела", kErrModeling);
@@ -412,7 +412,7 @@ void SolidBody::intersect(SolidBody&& other)
     resolve();
     other.resolve();
     SolidPiece& a = pieces_.front();
-    SolidPiece tool{other.pieces_.front().shape, {}};
+    SolidPiece tool{other.pieces_.front().shape, {}, nullptr};
     SolidPiece r = geom::run(geom::Op::Common, {&a}, {&tool});
     if (geom::solidCount(r.shape) == 0)
         throw EOleException("Ошибка моделирования: тела не пересекаются", kErrModeling);
@@ -448,7 +448,7 @@ TopoDS_Shape SolidBody::section(const gp_Pln& plane) const
     const gp_Pnt foot = centre.Translated(-n * d.Dot(n));
     gp_Pln centred(gp_Ax3(foot, plane.Axis().Direction(), plane.XAxis().Direction()));
     const TopoDS_Face square = BRepBuilderAPI_MakeFace(centred, -r, r, -r, r).Face();
-    SolidPiece a{s, {}}, f{square, {}};
+    SolidPiece a{s, {}, nullptr}, f{square, {}, nullptr};
     SolidPiece result = geom::runOnce(geom::Op::Common, {&a}, {&f}, 0.0);
     int faces = 0;
     for (TopExp_Explorer e(result.shape, TopAbs_FACE); e.More(); e.Next())

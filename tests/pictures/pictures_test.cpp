@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <algorithm>
 #include <set>
 #include <stdexcept>
@@ -121,16 +123,33 @@ TEST(Pictures, EachRecordCarriesExactlyTheLettersOfItsPanelsEdits)
     }
 }
 
+// The share of pixels of two pictures of one size that differ by more than
+// a shade (another processor may smooth an edge a little differently).
+double differing(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return 1.0;
+    long long count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > 24 || std::abs(qGreen(p) - qGreen(q)) > 24 ||
+                std::abs(qBlue(p) - qBlue(q)) > 24 || std::abs(qAlpha(p) - qAlpha(q)) > 24)
+                ++count;
+        }
+    return double(count) / (double(a.width()) * a.height());
+}
+
 TEST(Pictures, CommittedPicturesAreWhatTheMakerMakesToday)
 {
-    // Remade from the same data, every picture is the committed one pixel
-    // for pixel: `cmake --build <dir> --target pictures` remakes them after
-    // a change of the parts' geometry or of the records.
+    // Remade from the same data, every picture is the committed one:
+    // `cmake --build <dir> --target pictures` remakes them after a change of
+    // the parts' geometry or of the records.
     for (const PictureFile& file : allPictures()) {
         SCOPED_TRACE(file.path.toStdString());
         const QImage expected = committed(file.path);
         ASSERT_FALSE(expected.isNull()) << "not committed";
-        EXPECT_TRUE(file.make().convertToFormat(QImage::Format_ARGB32) == expected);
+        EXPECT_LT(differing(file.make().convertToFormat(QImage::Format_ARGB32), expected), 0.002);
     }
 }
 
