@@ -228,7 +228,7 @@ TopoDS_Shape combined(const std::vector<TopoDS_Shape>& solids)
         return solids.front();
     std::vector<SolidPiece> pieces;
     for (const TopoDS_Shape& s : solids)
-        pieces.push_back({s, {}});
+        pieces.push_back({s, {}, nullptr});
     return fuseAll(std::move(pieces)).shape;
 }
 
