@@ -173,23 +173,46 @@ double size(const TopoDS_Shape& shape)
     return std::sqrt(box.SquareExtent());
 }
 
-// Runs an operation; on failure once more with a small fuzzy tolerance. The
-// result is checked unless the caller checks a later one.
+// A result that the kernel reported as made can still be wrong: a union
+// without a solid, or one holding less than its largest piece or more than
+// all of them together, is a failure. With `check` the result is also
+// checked as a solid; otherwise a later check covers it.
+void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& arguments,
+            const std::vector<const SolidPiece*>& tools, bool check)
+{
+    const int solids = solidCount(r.shape);
+    if (op == Op::Fuse && solids == 0)
+        modelingError("объединение: тело пропало");
+    if (!check || solids == 0)
+        return;
+    const double volume = checkSolid(r.shape, opName(op));
+    if (op != Op::Fuse)
+        return;
+    double largest = 0, total = 0;
+    for (const auto* list : {&arguments, &tools})
+        for (const SolidPiece* p : *list) {
+            const double v = volumeOf(p->shape);
+            largest = std::max(largest, v);
+            total += v;
+        }
+    if (volume < largest * (1 - 1e-7) || volume > total * (1 + 1e-7))
+        modelingError("объединение: объем не сходится");
+}
+
+// Runs an operation; on failure once more with a small fuzzy tolerance.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true)
 {
     try {
         SolidPiece r = runOnce(op, arguments, tools, 0.0);
-        if (check && solidCount(r.shape) > 0)
-            checkSolid(r.shape, opName(op));
+        verify(op, r, arguments, tools, check);
         return r;
     } catch (const EOleException&) {
         double extent = 0;
         for (const SolidPiece* p : arguments)
             extent = std::max(extent, size(p->shape));
         SolidPiece r = runOnce(op, arguments, tools, 1e-7 * std::max(extent, 1.0));
-        if (check && solidCount(r.shape) > 0)
-            checkSolid(r.shape, opName(op));
+        verify(op, r, arguments, tools, check);
         return r;
     }
 }
@@ -211,7 +234,7 @@ double volumeOf(const TopoDS_Shape& shape)
     return props.Mass();
 }
 
-void checkSolid(const TopoDS_Shape& shape, const char* what)
+double checkSolid(const TopoDS_Shape& shape, const char* what)
 {
     if (shape.IsNull() || solidCount(shape) == 0)
         modelingError(std::string(what) + ": тело не получилось");
@@ -221,6 +244,7 @@ void checkSolid(const TopoDS_Shape& shape, const char* what)
     const double v = volumeOf(shape);
     if (!(v > 0))
         modelingError(std::string(what) + ": тело нулевого объема");
+    return v;
 }
 
 SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)

@@ -7,6 +7,7 @@
 // a time in a balanced tree of bounded fuses. Uniting hundreds of pieces one
 // by one into a growing body would cost time quadratic in their number.
 #include "acad/colour.h"
+#include "acad/sweep_record.h"
 
 #include <Bnd_Box.hxx>
 #include <Standard_Handle.hxx>
@@ -36,19 +37,6 @@ public:
 
 private:
     std::unordered_map<const TopoDS_TShape*, std::pair<Handle(TopoDS_TShape), Colour>> map_;
-};
-
-// How a solid swept along a path came about: the region as it lies and its
-// placement at each vertex of the path. Pieces of one region swept along
-// overlapping stretches of one path join into one sweep when united, without
-// the kernel: the strips they share are the same strips.
-struct SweepRecord {
-    TopoDS_Shape region;             // the region's face, also what identifies it
-    std::vector<gp_Trsf> placements; // where the region stands at each vertex
-    std::vector<Bnd_Box> boxes;      // a box round the region at each vertex
-    std::vector<double> travel;      // how far the region's centre has come
-    bool forward = true;             // the path leaves along the region's normal
-    double reach = 0;                // the region's size
 };
 
 struct SolidPiece {
@@ -99,18 +87,9 @@ private:
 namespace geom {
 // Fuses pieces in a balanced tree of fuses of at most `chunk` arguments.
 SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk = 32);
-// The record of a sweep moved rigidly.
-std::shared_ptr<const SweepRecord> moved(const SweepRecord& record, const gp_Trsf& t);
-// Makes the solid of a sweep record.
-TopoDS_Shape sweepSolid(const SweepRecord& record);
-// The sweep of both, when b continues a (or a continues b) through sections
-// they share and the joined sweep keeps clear of itself; otherwise null.
-// Returns a itself when b adds nothing to it.
-std::shared_ptr<const SweepRecord> joined(const std::shared_ptr<const SweepRecord>& a,
-                                          const std::shared_ptr<const SweepRecord>& b);
-// Checks that a shape is a valid solid (or solids) with positive volume;
-// throws EOleException otherwise.
-void checkSolid(const TopoDS_Shape& shape, const char* what);
+// Checks that a shape is a valid solid (or solids) with positive volume and
+// returns the volume; throws EOleException otherwise.
+double checkSolid(const TopoDS_Shape& shape, const char* what);
 double volumeOf(const TopoDS_Shape& shape);
 } // namespace geom
 

@@ -17,6 +17,7 @@
 #include "acad/geometry.h"
 
 #include "acad/body.h"
+#include "acad/sweep_record.h"
 #include "acad/errors.h"
 
 #include <BRepBndLib.hxx>
@@ -554,63 +555,12 @@ private:
 
 namespace {
 
-// Four corners of the region's box: where a placement takes them tells the
-// placement.
-std::array<gp_Pnt, 4> referencePoints(const Bnd_Box& box)
-{
-    double x0, y0, z0, x1, y1, z1;
-    box.Get(x0, y0, z0, x1, y1, z1);
-    return {gp_Pnt(x0, y0, z0), gp_Pnt(x1, y1, z1), gp_Pnt(x1, y0, z0), gp_Pnt(x0, y1, z1)};
-}
-
-Bnd_Box placedBox(const Bnd_Box& box, const gp_Trsf& t)
-{
-    return box.Transformed(t);
-}
-
-gp_Pnt centreOf(const Bnd_Box& box)
-{
-    double x0, y0, z0, x1, y1, z1;
-    box.Get(x0, y0, z0, x1, y1, z1);
-    return gp_Pnt((x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2);
-}
-
-Bnd_Box regionBox(const TopoDS_Shape& region)
-{
-    Bnd_Box box;
-    BRepBndLib::AddOptimal(region, box, false, false);
-    return box;
-}
-
-// Appends placements to a record, with their boxes and travel.
-void append(SweepRecord& r, const Bnd_Box& box, const std::vector<gp_Trsf>& placements, std::size_t from)
-{
-    const gp_Pnt centre = centreOf(box);
-    for (std::size_t i = from; i < placements.size(); ++i) {
-        const gp_Trsf& t = placements[i];
-        const double travel = r.travel.empty() ? 0.0
-                                               : r.travel.back() + centre.Transformed(r.placements.back())
-                                                                       .Distance(centre.Transformed(t));
-        r.placements.push_back(t);
-        r.boxes.push_back(placedBox(box, t));
-        r.travel.push_back(travel);
-    }
-}
-
 TopoDS_Shape buildSolid(const TopoDS_Face& face, const std::vector<gp_Trsf>& place, bool forward, double scale)
 {
     const ProfileFace profile = profileOf(face);
     SweepBuilder builder(profile, place, forward ? 1.0 : -1.0);
     builder.scale_ = scale;
     return builder.build();
-}
-
-double scaleOf(const std::vector<gp_Trsf>& place)
-{
-    double s = 1.0;
-    for (const gp_Trsf& t : place)
-        s = std::max(s, t.TranslationPart().Modulus());
-    return s;
 }
 
 } // namespace
@@ -642,20 +592,14 @@ Swept sweep(const TopoDS_Shape& region, const std::vector<gp_Pnt>& rawPath)
             senses.push_back(sense > 0);
             // The construction is sound by itself: its faces face outwards as
             // the path leaves the region's plane.
-            solids.push_back(buildSolid(face, place, sense > 0, scaleOf(place)));
+            solids.push_back(buildSolid(face, place, sense > 0, placementScale(place)));
         }
         if (solids.empty())
             invalidInput("пустая область");
         Swept result;
         if (solids.size() == 1) {
             result.solid = solids.front();
-            auto record = std::make_shared<SweepRecord>();
-            record->region = faces.front();
-            record->forward = senses.front();
-            const Bnd_Box box = regionBox(faces.front());
-            record->reach = std::sqrt(box.SquareExtent());
-            append(*record, box, place, 0);
-            result.record = std::move(record);
+            result.record = makeSweepRecord(faces.front(), place, senses.front());
         } else {
             std::vector<SolidPiece> pieces;
             for (const auto& s : solids)
@@ -672,89 +616,10 @@ TopoDS_Shape sweepSolid(const SweepRecord& record)
 {
     try {
         return buildSolid(TopoDS::Face(record.region), record.placements, record.forward,
-                          scaleOf(record.placements));
+                          placementScale(record.placements));
     } catch (const Standard_Failure&) {
         throw EOleException("Ошибка моделирования: сдвиг по траектории", kErrModeling);
     }
-}
-
-std::shared_ptr<const SweepRecord> moved(const SweepRecord& record, const gp_Trsf& t)
-{
-    auto r = std::make_shared<SweepRecord>(record);
-    for (gp_Trsf& p : r->placements)
-        p = t * p;
-    for (Bnd_Box& b : r->boxes)
-        b = b.Transformed(t);
-    return r;
-}
-
-namespace {
-
-bool samePlacement(const gp_Trsf& a, const gp_Trsf& b, const std::array<gp_Pnt, 4>& points, double tol)
-{
-    for (const gp_Pnt& p : points)
-        if (p.Transformed(a).Distance(p.Transformed(b)) > tol)
-            return false;
-    return true;
-}
-
-Bnd_Box stripBox(const SweepRecord& r, std::size_t k, double tol)
-{
-    Bnd_Box box = r.boxes[k];
-    box.Add(r.boxes[k + 1]);
-    box.Enlarge(tol);
-    return box;
-}
-
-// b continues a: b's first section is one of a's, b follows a from there on
-// and goes on past a's end.
-std::shared_ptr<const SweepRecord> continued(const std::shared_ptr<const SweepRecord>& first,
-                                             const std::shared_ptr<const SweepRecord>& second)
-{
-    const SweepRecord& a = *first;
-    const SweepRecord& b = *second;
-    const std::size_t na = a.placements.size(), nb = b.placements.size();
-    const Bnd_Box region = regionBox(a.region);
-    const auto points = referencePoints(region);
-    const double tol = 1e-9 * (1.0 + scaleOf(a.placements) + a.reach);
-    for (std::size_t j = 0; j < na; ++j) {
-        if (!samePlacement(a.placements[j], b.placements[0], points, tol))
-            continue;
-        bool follows = true;
-        for (std::size_t t = 1; j + t < na && t < nb && follows; ++t)
-            follows = samePlacement(a.placements[j + t], b.placements[t], points, tol);
-        if (!follows)
-            return nullptr;
-        if (nb <= na - j)
-            return first; // b adds nothing
-        auto r = std::make_shared<SweepRecord>(a);
-        append(*r, region, b.placements, na - j);
-        // The joined sweep must keep clear of itself: a new strip may not
-        // come near a strip it is not joined to along the way.
-        for (std::size_t s = na - 1; s + 1 < r->placements.size(); ++s) {
-            const Bnd_Box added = stripBox(*r, s, tol);
-            for (std::size_t o = 0; o + 1 < r->placements.size() && o + 1 <= s; ++o) {
-                if (r->travel[s] - r->travel[o + 1] <= 2 * r->reach)
-                    continue;
-                if (!added.IsOut(stripBox(*r, o, tol)))
-                    return nullptr;
-            }
-        }
-        return r;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-std::shared_ptr<const SweepRecord> joined(const std::shared_ptr<const SweepRecord>& a,
-                                          const std::shared_ptr<const SweepRecord>& b)
-{
-    if (!a->region.IsSame(b->region) || a->forward != b->forward)
-        return nullptr;
-    if (auto r = continued(a, b))
-        return r;
-    return continued(b, a);
 }
 
 } // namespace acad::geom

@@ -124,6 +124,33 @@ TEST_F(Sweep, PiecesOfOneHelixJoinIntoOneSweepUntilTheyComeBack)
     EXPECT_LT(turn.Volume(), joined + lastVolume);
 }
 
+TEST_F(Sweep, TurnsAPitchApartJoinIntoOneSweepOfTheirRegions)
+{
+    // A region a pitch wide: the next turn of a helix stands beside it, the
+    // two touching along a whole edge.
+    f.SetProfile({{0, R - 0.8}, {0, R}, {P, R}, {P, R - 0.8}, {0, R - 0.8}});
+    f.MakeProfileRegion();
+    const VertexList path = helix(0, 40);
+    IAcad3DSolid thread = f.SweepProfile(path);
+    const double one = thread.Volume();
+    for (int n : {1, 2}) {
+        IAcad3DSolid turn = f.SweepProfile(path);
+        turn.Move(AcadPoint(0, 0, 0), AcadPoint(n * P, 0, 0));
+        thread.Boolean(acUnion, turn);
+    }
+    const SolidBody& body = static_cast<SolidEntity&>(*thread.entity()).body;
+    EXPECT_EQ(body.pieceCount(), 1u);
+    EXPECT_NEAR(thread.Volume(), 3 * one, 1e-9 * one);
+    EXPECT_TRUE(BRepCheck_Analyzer(thread.entity()->shape()).IsValid());
+    // Half a pitch apart the regions overlap: that is a union for the kernel.
+    IAcad3DSolid overlapping = f.SweepProfile(path);
+    overlapping.Move(AcadPoint(0, 0, 0), AcadPoint(P / 2, 0, 0));
+    IAcad3DSolid single = f.SweepProfile(path);
+    single.Boolean(acUnion, overlapping);
+    EXPECT_EQ(static_cast<SolidEntity&>(*single.entity()).body.pieceCount(), 2u);
+    EXPECT_NEAR(single.Volume(), 1.5 * one, 1e-6 * one);
+}
+
 TEST_F(Sweep, StraightPathIsAnExtrusionAlongIt)
 {
     VertexList path = newVertexList(3);
