@@ -1,4 +1,4 @@
-// The pictures' tests run headless under a QApplication.
+// Tests of widgets run headless under a QApplication.
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@ int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
