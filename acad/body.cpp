@@ -247,6 +247,31 @@ double checkSolid(const TopoDS_Shape& shape, const char* what)
     return v;
 }
 
+namespace {
+
+// Fuses pieces[begin, end) in one go; when the kernel fails, the two halves
+// apart and then together, down to single pairs.
+SolidPiece fuseRange(std::vector<SolidPiece>& pieces, std::size_t begin, std::size_t end, bool check)
+{
+    if (end - begin == 1)
+        return std::move(pieces[begin]);
+    std::vector<const SolidPiece*> a{&pieces[begin]}, t;
+    for (std::size_t j = begin + 1; j < end; ++j)
+        t.push_back(&pieces[j]);
+    try {
+        return run(Op::Fuse, a, t, check);
+    } catch (const EOleException&) {
+        if (end - begin == 2)
+            throw;
+        const std::size_t mid = begin + (end - begin) / 2;
+        SolidPiece left = fuseRange(pieces, begin, mid, true);
+        SolidPiece right = fuseRange(pieces, mid, end, true);
+        return run(Op::Fuse, {&left}, {&right}, true);
+    }
+}
+
+} // namespace
+
 SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
 {
     chunk = std::max<std::size_t>(chunk, 2);
@@ -257,25 +282,8 @@ SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
         const bool last = pieces.size() <= chunk;
         std::vector<SolidPiece> next;
         next.reserve(pieces.size() / chunk + 1);
-        for (std::size_t i = 0; i < pieces.size(); i += chunk) {
-            const std::size_t end = std::min(pieces.size(), i + chunk);
-            if (end - i == 1) {
-                next.push_back(std::move(pieces[i]));
-                continue;
-            }
-            std::vector<const SolidPiece*> a{&pieces[i]}, t;
-            for (std::size_t j = i + 1; j < end; ++j)
-                t.push_back(&pieces[j]);
-            try {
-                next.push_back(run(Op::Fuse, a, t, last));
-            } catch (const EOleException&) {
-                // One at a time, which the kernel manages more often.
-                SolidPiece acc = std::move(pieces[i]);
-                for (std::size_t j = i + 1; j < end; ++j)
-                    acc = run(Op::Fuse, {&acc}, {&pieces[j]});
-                next.push_back(std::move(acc));
-            }
-        }
+        for (std::size_t i = 0; i < pieces.size(); i += chunk)
+            next.push_back(fuseRange(pieces, i, std::min(pieces.size(), i + chunk), last));
         pieces = std::move(next);
     }
     return std::move(pieces.front());
