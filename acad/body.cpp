@@ -249,27 +249,57 @@ double checkSolid(const TopoDS_Shape& shape, const char* what)
 
 namespace {
 
-// Fuses pieces[begin, end) in one go; when the kernel fails, the two halves
-// apart and then together, down to single pairs.
-SolidPiece fuseRange(std::vector<SolidPiece>& pieces, std::size_t begin, std::size_t end, bool check)
+int faceCount(const TopoDS_Shape& shape)
 {
-    if (end - begin == 1)
-        return std::move(pieces[begin]);
-    std::vector<const SolidPiece*> a{&pieces[begin]}, t;
-    for (std::size_t j = begin + 1; j < end; ++j)
-        t.push_back(&pieces[j]);
-    try {
-        return run(Op::Fuse, a, t, check);
-    } catch (const EOleException&) {
-        if (end - begin == 2)
-            throw;
-        const std::size_t mid = begin + (end - begin) / 2;
-        SolidPiece left = fuseRange(pieces, begin, mid, true);
-        SolidPiece right = fuseRange(pieces, mid, end, true);
-        return run(Op::Fuse, {&left}, {&right}, true);
-    }
+    int n = 0;
+    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next())
+        ++n;
+    return n;
 }
 
+// The union of the two results, the one holding the first piece first (its
+// colours stand where the two share a face).
+SolidPiece fusePair(SolidPiece& first, SolidPiece& second, bool check)
+{
+    return run(Op::Fuse, {&first}, {&second}, check);
+}
+
+// Fuses a set of pieces, the first one's colours standing. Every kernel
+// operation costs in proportion to all the faces it is given, so a piece
+// larger than all the others together joins them only once they are one;
+// otherwise the set goes in one go and, when the kernel fails, half by half.
+SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
+{
+    if (set.size() == 1)
+        return std::move(*set.front());
+    if (set.size() > 2) {
+        std::vector<int> faces;
+        int total = 0;
+        for (SolidPiece* p : set)
+            total += faces.emplace_back(faceCount(p->shape));
+        const auto largest = std::max_element(faces.begin(), faces.end()) - faces.begin();
+        if (2 * faces[largest] > total) {
+            std::vector<SolidPiece*> rest;
+            for (std::size_t i = 0; i < set.size(); ++i)
+                if (static_cast<std::ptrdiff_t>(i) != largest)
+                    rest.push_back(set[i]);
+            SolidPiece others = fuseSet(rest, true);
+            return largest == 0 ? fusePair(*set.front(), others, check) : fusePair(others, *set[largest], check);
+        }
+        std::vector<const SolidPiece*> tools(set.begin() + 1, set.end());
+        try {
+            SolidPiece r = runOnce(Op::Fuse, {set.front()}, tools, 0.0);
+            verify(Op::Fuse, r, {set.front()}, tools, check);
+            return r;
+        } catch (const EOleException&) {
+            const std::size_t mid = set.size() / 2;
+            SolidPiece left = fuseSet({set.begin(), set.begin() + mid}, true);
+            SolidPiece right = fuseSet({set.begin() + mid, set.end()}, true);
+            return fusePair(left, right, check);
+        }
+    }
+    return fusePair(*set[0], *set[1], check);
+}
 } // namespace
 
 SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
@@ -282,24 +312,18 @@ SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
         const bool last = pieces.size() <= chunk;
         std::vector<SolidPiece> next;
         next.reserve(pieces.size() / chunk + 1);
-        for (std::size_t i = 0; i < pieces.size(); i += chunk)
-            next.push_back(fuseRange(pieces, i, std::min(pieces.size(), i + chunk), last));
+        for (std::size_t i = 0; i < pieces.size(); i += chunk) {
+            std::vector<SolidPiece*> set;
+            for (std::size_t j = i; j < std::min(pieces.size(), i + chunk); ++j)
+                set.push_back(&pieces[j]);
+            next.push_back(fuseSet(set, last));
+        }
         pieces = std::move(next);
     }
     return std::move(pieces.front());
 }
 
 } // namespace geom
-
-namespace {
-int faceCount(const TopoDS_Shape& shape)
-{
-    int n = 0;
-    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next())
-        ++n;
-    return n;
-}
-} // namespace
 
 SolidBody::SolidBody(const TopoDS_Shape& shape, std::shared_ptr<const SweepRecord> sweep)
 {
@@ -426,7 +450,7 @@ void SolidBody::subtract(SolidBody&& other)
     // A kernel may hand the receiver back unchanged although the tool cuts it.
     // A real cut changes the faces, so only an unchanged face count needs the
     // volumes compared.
-    if (faceCount(r.shape) == faceCount(a.shape) && geom::boxesOverlap(a.shape, tool.shape)) {
+    if (geom::faceCount(r.shape) == geom::faceCount(a.shape) && geom::boxesOverlap(a.shape, tool.shape)) {
         const double before = geom::volumeOf(a.shape);
         const double after = geom::volumeOf(r.shape);
         if (std::fabs(before - after) <= 1e-9 * before) {
