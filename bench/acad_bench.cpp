@@ -78,6 +78,61 @@ void Unions(benchmark::State& state)
 }
 BENCHMARK(Unions)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Turns of a metric thread M10 x 1.5 as its procedure builds them: the
+// profile swept along one-degree chords of the helix in 36 overlapping
+// pieces per turn, the pieces united into turns and the turns into the
+// thread; then the volume is asked for.
+void ThreadTurns(benchmark::State& state)
+{
+    Drawing d;
+    const int turns = static_cast<int>(state.range(0));
+    const double P = 1.5, R = 5, H = 0.866025404 * P, t = std::tan(M_PI / 6);
+    auto helix = [&](std::vector<double> angles) {
+        VertexList path = newVertexList(angles.size());
+        for (std::size_t i = 0; i < angles.size(); ++i) {
+            const double k = angles[i];
+            setVertex(path, i, k * P / 360, R * std::cos(k * M_PI / 180), R * std::sin(k * M_PI / 180));
+        }
+        return path;
+    };
+    std::vector<double> shortPath, segment, closing;
+    for (int k = 0; k <= 11; ++k) {
+        if (k <= 10)
+            shortPath.push_back(k);
+        segment.push_back(k);
+    }
+    closing = shortPath;
+    closing.push_back(11.7);
+    for (auto _ : state) {
+        WorkingFields& f = d.f;
+        f.SetProfile({{0, R - 7 * H / 8}, {0, R - 5 * H / 8}, {P / 8, R - 7 * H / 8 + 1e-6},
+                      {P / 8 + t * 7 * H / 8, R}, {P / 4 + t * 7 * H / 8, R}, {P, R - 5 * H / 8},
+                      {P, R - 7 * H / 8}, {0, R - 7 * H / 8}});
+        f.MakeProfileRegion();
+        f.ProfilePolyline.Delete();
+        IAcad3DSolid thread = f.SweepProfile(helix(shortPath));
+        for (int n = 1; n <= turns; ++n) {
+            IAcad3DSolid turn = f.SweepProfile(helix(shortPath));
+            for (int i = 1; i <= 35; ++i) {
+                const double a = 10 * i - 1;
+                IAcad3DSolid piece = f.SweepProfile(helix(i <= 34 ? segment : closing));
+                f.Axis2Point = AcadPoint(0, 0, 0);
+                f.Axis2Direction = AcadPoint(a * P / 360, 0, 0);
+                piece.Move(f.Axis2Point, f.Axis2Direction);
+                piece.Rotate3D(f.Axis2Point, f.Axis2Direction, a * M_PI / 180);
+                turn.Boolean(acUnion, piece);
+            }
+            f.Axis2Direction = AcadPoint(n * P, 0, 0);
+            turn.Move(f.Axis2Point, f.Axis2Direction);
+            thread.Boolean(acUnion, turn);
+        }
+        benchmark::DoNotOptimize(thread.Volume());
+        thread.Delete();
+        f.ProfileRegion.Delete();
+    }
+}
+BENCHMARK(ThreadTurns)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 } // namespace
 
 BENCHMARK_MAIN();
