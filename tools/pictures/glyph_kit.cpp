@@ -61,6 +61,18 @@ void line(QPainter& p, QPointF a, QPointF b, double width, const QColor& colour)
     p.drawLine(a, b);
 }
 
+void wire(QPainter& p, const QPainterPath& path, double width, Qt::PenCapStyle cap)
+{
+    QPen edge(kOutline, width + 1.6, Qt::SolidLine, cap, Qt::RoundJoin);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(edge);
+    p.drawPath(path);
+    edge.setWidthF(width);
+    edge.setColor(kSteel);
+    p.setPen(edge);
+    p.drawPath(path);
+}
+
 QPainterPath section(const metal::Section& s, double scale, QPointF at)
 {
     auto place = [&](const acad::XY& v) { return at + QPointF(v.x * scale, -v.y * scale); };

@@ -28,6 +28,8 @@ QBrush steel(const QRectF& over);
 // Fills the path and draws its outline (1 pixel unless given).
 void fill(QPainter& p, const QPainterPath& path, const QBrush& brush, double outline = 1);
 void line(QPainter& p, QPointF a, QPointF b, double width = 1, const QColor& colour = kOutline);
+// A bent wire or strip: a steel line of the given width inside a darker edge.
+void wire(QPainter& p, const QPainterPath& path, double width, Qt::PenCapStyle cap);
 
 // A rolled-metal section, its arcs made from its bulges, scaled by s and
 // placed with its origin at `at`, y upwards.

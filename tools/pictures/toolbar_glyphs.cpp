@@ -264,14 +264,7 @@ const std::vector<Glyph>& glyphs()
              pin.arcTo(QRectF(1.5, 5.5, 7, 7.8), 90, 180);
              pin.lineTo(14, 13.3);
              pin.lineTo(18, 17.5);
-             QPen edge(kOutline, 3.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-             p.setBrush(Qt::NoBrush);
-             p.setPen(edge);
-             p.drawPath(pin);
-             edge.setWidthF(1.8);
-             edge.setColor(kSteel);
-             p.setPen(edge);
-             p.drawPath(pin);
+             wire(p, pin, 1.8, Qt::RoundCap);
          }},
 
         // Transmissions.
@@ -408,14 +401,7 @@ const std::vector<Glyph>& glyphs()
              strip.lineTo(3.5, 18.5);
              strip.arcTo(QRectF(3.5, 7, 13, 23), 180, -180);
              strip.lineTo(19, 18.5);
-             QPen edge(kOutline, 3.2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
-             p.setBrush(Qt::NoBrush);
-             p.setPen(edge);
-             p.drawPath(strip);
-             edge.setWidthF(1.6);
-             edge.setColor(kSteel);
-             p.setPen(edge);
-             p.drawPath(strip);
+             wire(p, strip, 1.6, Qt::FlatCap);
          }},
 
         // Others.
