@@ -42,12 +42,6 @@ void FaceColours::erase(const TopoDS_Shape& face)
     map_.erase(face.TShape().get());
 }
 
-void FaceColours::merge(const FaceColours& other)
-{
-    for (const auto& [key, value] : other.map_)
-        map_[key] = value;
-}
-
 namespace geom {
 
 namespace {

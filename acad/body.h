@@ -33,7 +33,6 @@ public:
     std::size_t size() const { return map_.size(); }
     void clear() { map_.clear(); }
     void erase(const TopoDS_Shape& face);
-    void merge(const FaceColours& other);
 
 private:
     std::unordered_map<const TopoDS_TShape*, std::pair<Handle(TopoDS_TShape), Colour>> map_;

@@ -14,7 +14,6 @@ struct Colour {
 
     static Colour fromIndex(int index);
     static Colour fromRgb(int r, int g, int b);
-    static Colour byLayer() { return {}; }
 
     // The colour as shown: by-layer and by-block entities show white.
     std::array<uint8_t, 3> rgb() const;

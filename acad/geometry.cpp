@@ -198,9 +198,7 @@ TopoDS_Shape copyOf(const TopoDS_Shape& shape)
     return copy.Shape();
 }
 
-namespace {
-
-gp_Dir normalOf(const TopoDS_Face& face)
+gp_Dir regionNormal(const TopoDS_Face& face)
 {
     const Handle(Geom_Plane) plane = Handle(Geom_Plane)::DownCast(BRep_Tool::Surface(face));
     if (plane.IsNull())
@@ -210,6 +208,8 @@ gp_Dir normalOf(const TopoDS_Face& face)
         n.Reverse();
     return n;
 }
+
+namespace {
 
 std::vector<TopoDS_Face> facesOf(const TopoDS_Shape& region)
 {
@@ -280,7 +280,7 @@ TopoDS_Shape extrude(const TopoDS_Shape& region, double height, double taper)
     return guarded("выдавливание", [&]() -> TopoDS_Shape {
         std::vector<TopoDS_Shape> solids;
         for (const TopoDS_Face& face : facesOf(region)) {
-            const gp_Dir n = normalOf(face);
+            const gp_Dir n = regionNormal(face);
             if (taper == 0.0) {
                 BRepPrimAPI_MakePrism prism(face, gp_Vec(n) * height, true);
                 solids.push_back(prism.Shape());
@@ -326,7 +326,7 @@ TopoDS_Shape revolve(const TopoDS_Shape& region, const gp_Pnt& axisPoint, const 
         std::vector<TopoDS_Shape> solids;
         for (const TopoDS_Face& face : facesOf(region)) {
             // The profile must lie on one side of the axis.
-            const gp_Dir n = normalOf(face);
+            const gp_Dir n = regionNormal(face);
             const gp_Vec side = gp_Vec(dir).Crossed(gp_Vec(n));
             if (side.Magnitude() > 1e-12) {
                 double lo = 0, hi = 0;

@@ -53,6 +53,10 @@ TopoDS_Shape cone(const gp_Pnt& centre, double baseRadius, double height);
 TopoDS_Shape sphere(const gp_Pnt& centre, double radius);
 TopoDS_Shape torus(const gp_Pnt& centre, double ringRadius, double tubeRadius);
 
+// The normal of a region's face (the way its outer loop runs
+// counter-clockwise); a face that is not flat is refused.
+gp_Dir regionNormal(const TopoDS_Face& face);
+
 // A fresh copy of a region's faces, sharing nothing with it.
 TopoDS_Shape copyOf(const TopoDS_Shape& shape);
 

@@ -43,17 +43,6 @@ std::vector<gp_Pnt> points(const VertexList& list, std::size_t minimum)
     return pts;
 }
 
-VertexList coordinates(const std::vector<gp_Pnt>& pts)
-{
-    VertexList list;
-    for (const gp_Pnt& p : pts) {
-        list.push_back(p.X());
-        list.push_back(p.Y());
-        list.push_back(p.Z());
-    }
-    return list;
-}
-
 template <class T>
 T& impl(Entity& e)
 {
@@ -214,25 +203,6 @@ void IAcadPolyline::SetBulge(int index, double bulge)
         refuse("Неверный индекс", kErrBadIndex);
     p.bulges[index] = bulge;
     p.document()->touch();
-}
-
-double IAcadPolyline::GetBulge(int index) const
-{
-    fpu::CallGuard guard;
-    const auto& p = impl<PolylineEntity>(live());
-    if (index < 0 || index >= static_cast<int>(p.points.size()))
-        refuse("Неверный индекс", kErrBadIndex);
-    return p.bulges[index];
-}
-
-VertexList IAcadPolyline::Coordinates() const
-{
-    return coordinates(impl<PolylineEntity>(live()).points);
-}
-
-VertexList IAcad3DPolyline::Coordinates() const
-{
-    return coordinates(impl<Polyline3DEntity>(live()).points);
 }
 
 double IAcadRegion::Area() const
@@ -561,13 +531,6 @@ IAcadModelSpace IAcadDocument::ModelSpace() const
     if (!d_)
         refuse("Объект не задан");
     return IAcadModelSpace(d_);
-}
-
-QString IAcadDocument::Name() const
-{
-    if (!d_)
-        refuse("Объект не задан");
-    return d_->name();
 }
 
 void IAcadDocument::SaveAs(const QString& path) const

@@ -89,16 +89,12 @@ public:
     using IAcadEntity::IAcadEntity;
     bool supports() const;
     void SetBulge(int index, double bulge);
-    double GetBulge(int index) const;
-    // The vertices, x, y, z each.
-    VertexList Coordinates() const;
 };
 
 class IAcad3DPolyline : public IAcadEntity {
 public:
     using IAcadEntity::IAcadEntity;
     bool supports() const;
-    VertexList Coordinates() const;
 };
 
 class IAcadRegion : public IAcadEntity {
@@ -190,7 +186,6 @@ public:
     const std::shared_ptr<Document>& document() const { return d_; }
     IAcadModelSpace ModelSpace() const;
     IAcadApplication Application() const;
-    QString Name() const;
     // Saves the drawing as a STEP file.
     void SaveAs(const QString& path) const;
 

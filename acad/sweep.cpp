@@ -235,14 +235,9 @@ void reverse(Loop& loop)
 
 ProfileFace profileOf(const TopoDS_Face& face)
 {
-    const Handle(Geom_Plane) plane = Handle(Geom_Plane)::DownCast(BRep_Tool::Surface(face));
-    if (plane.IsNull())
-        invalidInput("область не плоская");
     ProfileFace profile;
-    profile.normal = plane->Axis().Direction();
-    if (face.Orientation() == TopAbs_REVERSED)
-        profile.normal.Reverse();
-    profile.origin = plane->Location();
+    profile.normal = regionNormal(face); // refuses a face that is not flat
+    profile.origin = Handle(Geom_Plane)::DownCast(BRep_Tool::Surface(face))->Location();
     const TopoDS_Wire outer = BRepTools::OuterWire(face);
     std::vector<TopoDS_Wire> wires{outer};
     for (TopExp_Explorer e(face, TopAbs_WIRE); e.More(); e.Next())

@@ -7,13 +7,15 @@
 // union, exactly the same solid.
 #include "acad/sweep_record.h"
 
+#include "acad/errors.h"
+#include "acad/geometry.h"
+
 #include <BRepAlgoAPI_Fuse.hxx>
 #include <BRepBndLib.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepGProp.hxx>
 #include <BRep_Tool.hxx>
 #include <GProp_GProps.hxx>
-#include <Geom_Plane.hxx>
 #include <ShapeUpgrade_UnifySameDomain.hxx>
 #include <Standard_Failure.hxx>
 #include <TopExp.hxx>
@@ -135,20 +137,6 @@ std::shared_ptr<const SweepRecord> continued(const std::shared_ptr<const SweepRe
     return nullptr;
 }
 
-gp_Dir normalOf(const TopoDS_Face& face)
-{
-    const Handle(Geom_Plane) plane = Handle(Geom_Plane)::DownCast(BRep_Tool::Surface(face));
-    gp_Dir n = plane->Axis().Direction();
-    if (face.Orientation() == TopAbs_REVERSED)
-        n.Reverse();
-    return n;
-}
-
-bool planar(const TopoDS_Face& face)
-{
-    return !Handle(Geom_Plane)::DownCast(BRep_Tool::Surface(face)).IsNull();
-}
-
 // Where an edge starts, ends and is halfway.
 std::array<gp_Pnt, 3> marks(const TopoDS_Edge& e)
 {
@@ -226,9 +214,7 @@ std::shared_ptr<const SweepRecord> sideBySide(const SweepRecord& a, const SweepR
             return nullptr;
     const TopoDS_Face& face = TopoDS::Face(a.region);
     const TopoDS_Face other = TopoDS::Face(BRepBuilderAPI_Transform(b.region, G, true).Shape());
-    if (!planar(face) || !planar(other))
-        return nullptr;
-    const gp_Dir na = normalOf(face), nb = normalOf(other);
+    const gp_Dir na = regionNormal(face), nb = regionNormal(other);
     if (na.Dot(nb) < 1 - 1e-12 || gp_Pln(anyPoint(face), na).Distance(anyPoint(other)) > tol)
         return nullptr;
     // Part by part, strips far apart along the path keep clear of each
@@ -306,6 +292,8 @@ std::shared_ptr<const SweepRecord> joined(const std::shared_ptr<const SweepRecor
         return sideBySide(*a, *b);
     } catch (const Standard_Failure&) {
         // Whatever the kernel could not work out is left to the union.
+        return nullptr;
+    } catch (const EOleException&) {
         return nullptr;
     }
 }

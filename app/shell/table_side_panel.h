@@ -20,9 +20,6 @@ class TableSidePanel : public PartPanel {
 public:
     TableSidePanel(PanelContext& context, QWidget* parent);
 
-    // The table button: shows this panel beside the part panel.
-    void showBeside() { context().TableSidePanelLayout(this); }
-
     // Makes a grid of the layout read-only, with the header row shaded.
     static void prepareGrid(QTableWidget* grid, bool headerRow = true);
     // Writes every cell; with setRowCount the grid's row count becomes the
