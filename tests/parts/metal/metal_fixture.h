@@ -4,128 +4,21 @@
 // drawing and the error boxes.
 #include "parts/metal/metal_panels.h"
 
-#include "acad/fields.h"
-#include "acad/interfaces.h"
-#include "acad/model.h"
-#include "acad/numbers.h"
-#include "app/shell/errorbox.h"
-#include "support/drawing_checks.h"
+#include "support/panel_fixture.h"
 
-#include <BRepCheck_Analyzer.hxx>
-
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QTableWidget>
-#include <QWidget>
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <ostream>
-#include <vector>
-#include <utility>
-
-// Texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
-// The window as the panels see it: the layouts only size the panels.
-class TestWindow : public shell::PanelContext {
-public:
-    acad::WorkingFields& fields() override { return fields_; }
-    void NetPan() override {}
-    void FullPanelLayout(QWidget* panel) override { panel->resize(601, 459); }
-    void SidePanelLayout(QWidget* panel) override { panel->resize(465, 336); }
-    void TableSidePanelLayout(QWidget* sidePanel) override
-    {
-        sidePanel->setGeometry(601, 0, 250, 533);
-        tableShown = sidePanel;
-    }
-
-    acad::TAcadDocument connection;
-    QWidget* tableShown = nullptr;
-
-private:
-    acad::WorkingFields fields_{connection};
-};
-
-class MetalTest : public ::testing::Test {
+class MetalTest : public PanelTest {
 protected:
+    MetalTest() : PanelTest(&metal::createPanels) {}
+
     void SetUp() override
     {
-        acad::server::shutdown();
-        acad::server::setReachable(true);
-        window.connection.Connect();
+        PanelTest::SetUp();
         acad::setDecimalSeparator(u'.');
-        shell::setErrorBoxCapture([this](const QString& text) { errors.push_back(text); });
-        metal::createPanels(window, &clientArea);
     }
     void TearDown() override
     {
-        shell::setErrorBoxCapture({});
         acad::setDecimalSeparator(u'.');
-        acad::server::shutdown();
-    }
-
-    QWidget* panel(const char* name)
-    {
-        auto* p = clientArea.findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-        if (!p)
-            ADD_FAILURE() << "no panel " << name;
-        return p;
-    }
-    template <class W>
-    W* control(const char* panelName, const char* name)
-    {
-        W* w = panel(panelName)->findChild<W*>(QString::fromLatin1(name));
-        if (!w)
-            ADD_FAILURE() << "no control " << name << " on " << panelName;
-        return w;
-    }
-    QLineEdit* edit(const char* panelName, const char* name) { return control<QLineEdit>(panelName, name); }
-    QTableWidget* grid(const char* panelName, const char* name) { return control<QTableWidget>(panelName, name); }
-
-    // Types the texts into the panel's edits.
-    using Texts = std::vector<std::pair<const char*, QString>>;
-    void type(const char* panelName, const Texts& texts)
-    {
-        for (const auto& [name, text] : texts)
-            edit(panelName, name)->setText(text);
-    }
-    static QString num(double v) { return QString::number(v, 'g', 12); }
-    // Empties the drawing between the cases of a test.
-    void clearDrawing()
-    {
-        for (int k = count() - 1; k >= 0; --k)
-            item(k).Delete();
-    }
-    void press(const char* panelName, const char* button) { control<QAbstractButton>(panelName, button)->click(); }
-    QString text(const char* panelName, const char* name) { return edit(panelName, name)->text(); }
-
-    acad::WorkingFields& fields() { return window.fields(); }
-    acad::IAcadModelSpace ms() { return window.connection.ModelSpace(); }
-    acad::Document& doc() { return *window.connection.Document().document(); }
-    int count() { return ms().Count(); }
-    acad::IAcadEntity item(int k) { return ms().Item(k); }
-
-    // The drawing holds exactly one entity, a valid solid of colour 3.
-    acad::IAcad3DSolid onlyPart()
-    {
-        EXPECT_TRUE(errors.empty()) << (errors.empty() ? "" : errors.front().toStdString());
-        EXPECT_EQ(count(), 1);
-        if (count() < 1)
-            return {};
-        return checkedPart(item(count() - 1));
-    }
-    acad::IAcad3DSolid checkedPart(const acad::IAcadEntity& e)
-    {
-        EXPECT_EQ(e.ObjectName(), QStringLiteral("AcDb3dSolid"));
-        auto solid = e.as<acad::IAcad3DSolid>();
-        EXPECT_TRUE(BRepCheck_Analyzer(solid.entity()->shape()).IsValid());
-        EXPECT_EQ(solid.get_color(), 3);
-        return solid;
+        PanelTest::TearDown();
     }
 
     // The area of the section of a solid by the plane x = const.
@@ -137,18 +30,7 @@ protected:
         r.Delete();
         return area;
     }
-
-    // What the error box says for a text that is not a number.
-    static QString notAFloat(const char* text)
-    {
-        return QStringLiteral("'%1' is not a valid floating point value.").arg(QString::fromUtf8(text));
-    }
-
-    TestWindow window;
-    QWidget clientArea;
-    QStringList errors;
 };
 
-constexpr double pi = 3.141592653589793;
 // The corner left over when a quarter circle of radius 1 rounds a square corner.
 constexpr double corner = 1 - pi / 4;
