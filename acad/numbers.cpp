@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <locale.h>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,14 @@ std::optional<QChar>& separatorOverride()
 {
     static std::optional<QChar> value;
     return value;
+}
+
+// The C locale, whatever the C runtime's numeric locale is: the accepted form
+// is handed to the runtime in C notation.
+locale_t cLocale()
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return c;
 }
 
 bool isBlank(QChar c) { return c.unicode() <= u' '; }
@@ -98,7 +107,7 @@ double StrToFloat(const QString& text)
     if (form) {
         errno = 0;
         char* end = nullptr;
-        const double value = std::strtod(form->c_str(), &end);
+        const double value = strtod_l(form->c_str(), &end, cLocale());
         const bool overflow = errno == ERANGE && std::isinf(value);
         fpu::clear();
         if (!overflow && end == form->c_str() + form->size())
