@@ -1,6 +1,7 @@
 #include "app/window/families.h"
 
 #include "parts/metal/metal_panels.h"
+#include "parts/design/design_panels.h"
 
 namespace app {
 
@@ -8,6 +9,7 @@ std::vector<CreatePanels> partFamilies()
 {
     return {
         &metal::createPanels,
+        &design::createPanels,
     };
 }
 
