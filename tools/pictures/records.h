@@ -91,4 +91,7 @@ const std::vector<PartPicture>& partPictures();
 // The rolled-metal family's pictures.
 std::vector<PartPicture> metalPictures();
 
+// The design-element family's pictures.
+std::vector<PartPicture> designPictures();
+
 } // namespace pictures
