@@ -123,6 +123,11 @@ void DrawingWindow::scheduleRefresh()
 void DrawingWindow::refresh()
 {
     refreshPending_ = false;
+    // A drawing closed otherwise than by this window takes its window along.
+    if (document_->closed()) {
+        close();
+        return;
+    }
     if (!isVisible()) {
         stale_ = true;
         return;
@@ -236,10 +241,20 @@ void DrawingWindow::showEvent(QShowEvent* event)
 
 void DrawingWindow::closeEvent(QCloseEvent* event)
 {
-    if (!document_->modifiedSinceSave()) {
-        event->accept();
+    if (!askToSave()) {
+        event->ignore();
         return;
     }
+    event->accept();
+    // Closing the window closes its drawing; the next drawing call opens a
+    // new one.
+    document_->close();
+}
+
+bool DrawingWindow::askToSave()
+{
+    if (!document_->modifiedSinceSave())
+        return true;
     QMessageBox box(QMessageBox::Question, windowTitle(),
                     QStringLiteral("Сохранить изменения в чертеже «%1»?").arg(document_->name()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -249,10 +264,7 @@ void DrawingWindow::closeEvent(QCloseEvent* event)
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     const int answer = box.exec();
-    if (answer == QMessageBox::Discard || (answer == QMessageBox::Save && saveAsStep()))
-        event->accept();
-    else
-        event->ignore();
+    return answer == QMessageBox::Discard || (answer == QMessageBox::Save && saveAsStep());
 }
 
 } // namespace acad::view

@@ -1,5 +1,6 @@
 #pragma once
 // The drawing program's window: the model space of one document in 3D.
+// Closing the window closes its drawing, after asking whether to save it.
 //
 // The window follows the document: every change only marks the scene out of
 // date, and the scene is brought up to date once, when control returns to
@@ -46,6 +47,10 @@ public slots:
     void isometricView();
     // Asks for a file name and writes the document as STEP; true when written.
     bool saveAsStep();
+    // Asks whether to save the drawing's unsaved entities, and saves them
+    // when told; true when the drawing may close (nothing unsaved, saved, or
+    // the changes given up).
+    bool askToSave();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -202,10 +202,70 @@ TEST(DrawingWindow, ClosingAsksAboutUnsavedChanges)
         EXPECT_EQ(script.answered(), static_cast<int>(steps));
         EXPECT_EQ(closed, c.closes);
         EXPECT_EQ(window.isNull(), c.closes) << "a closed window is deleted";
+        EXPECT_EQ(doc->closed(), c.closes) << "closing the window closes the drawing";
         EXPECT_EQ(QFileInfo::exists(good), c.writes);
         if (c.writes) {
             EXPECT_FALSE(doc->modifiedSinceSave());
         }
         delete window.data();
     }
+}
+
+// A closed drawing takes no more entities: calls on it and on its entities
+// are refused, and the window's connection moves on to a new drawing of the
+// program, "Чертеж2", which the visible program shows.
+TEST(DrawingLifecycle, ClosedDrawingRefusesCallsAndTheConnectionMovesOnToANewOne)
+{
+    server::shutdown();
+    view::install(true);
+    TAcadDocument connection;
+    connection.Connect();
+    const std::shared_ptr<Application> program = server::activeObject(QStringLiteral("AutoCAD.Application"));
+    IAcadApplication(program).Set(QStringLiteral("Visible"), true);
+    settle();
+    const std::shared_ptr<Document> first = connection.Document().document();
+    IAcadModelSpace held = connection.ModelSpace();
+    IAcad3DSolid box = held.AddBox({0, 0, 0}, 10, 10, 10);
+    ASSERT_EQ(drawingWindowCount(), 1);
+
+    first->close();
+    settle();
+    auto refusal = [](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const EOleException& e) {
+            return e.message();
+        }
+        return QStringLiteral("<none>");
+    };
+    EXPECT_EQ(refusal([&] { box.Volume(); }), QStringLiteral("Объект удален"));
+    EXPECT_EQ(refusal([&] { held.AddLine({0, 0, 0}, {1, 0, 0}); }), QStringLiteral("Чертеж закрыт"));
+    EXPECT_EQ(refusal([&] { IAcadDocument(first).SaveAs(QStringLiteral("/tmp/x.step")); }),
+              QStringLiteral("Чертеж закрыт"));
+    EXPECT_EQ(refusal([&] { IAcadApplication(program).ActiveDocument(); }),
+              QStringLiteral("Нет открытого чертежа"));
+    EXPECT_EQ(first->count(), 0);
+
+    connection.ModelSpace().AddBox({0, 0, 0}, 10, 10, 10);
+    const std::shared_ptr<Document> second = connection.Document().document();
+    EXPECT_EQ(second->name(), QStringLiteral("Чертеж2"));
+    EXPECT_EQ(second->count(), 1);
+    EXPECT_EQ(program->documents(), std::vector<std::shared_ptr<Document>>{second});
+    settle();
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<DrawingWindow*>(w); d && d->isVisible()) {
+            EXPECT_EQ(d->document(), second);
+            ++shown;
+        }
+    EXPECT_EQ(shown, 1);
+
+    std::vector<QPointer<DrawingWindow>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<DrawingWindow*>(w))
+            windows.emplace_back(d);
+    for (const auto& w : windows)
+        delete w.data();
+    Application::setVisibilityHook({});
+    server::shutdown();
 }
