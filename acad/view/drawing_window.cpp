@@ -134,12 +134,13 @@ void DrawingWindow::refresh()
     }
     stale_ = false;
     ++refreshCount_;
-    Bnd_Box model;
-    guarded("обновление чертежа", [&] { update(model); });
+    Bnd_Box model, changed;
+    guarded("обновление чертежа", [&] { update(model, changed); });
     if (shown_.empty()) {
         // Content that appears in an empty window again is fitted again.
         fitted_ = false;
-    } else if (!fitted_ && viewport_->view()) {
+    } else if ((!fitted_ || !viewport_->shows(changed)) && viewport_->view()) {
+        // New or changed entities out of sight: show the whole drawing.
         fitted_ = true;
         viewport_->fitAll();
         return;
@@ -147,7 +148,7 @@ void DrawingWindow::refresh()
     viewport_->redraw();
 }
 
-void DrawingWindow::update(Bnd_Box& model)
+void DrawingWindow::update(Bnd_Box& model, Bnd_Box& changed)
 {
     const Handle(AIS_InteractiveContext)& context = viewport_->context();
     std::unordered_map<uint64_t, std::unique_ptr<Shown>> next;
@@ -178,6 +179,7 @@ void DrawingWindow::update(Bnd_Box& model)
             shown->state = std::move(state);
             shown->box = boxOf(e);
             model.Add(shown->box);
+            changed.Add(shown->box);
             fresh.emplace_back(&e, shown.get());
             next.emplace(e.serial(), std::move(shown));
         });

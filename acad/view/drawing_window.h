@@ -6,7 +6,9 @@
 // date, and the scene is brought up to date once, when control returns to
 // the event loop, however many entities a procedure made or removed
 // meanwhile. Entities whose state is unchanged keep their presentation. A
-// hidden window waits until it is shown.
+// hidden window waits until it is shown. The view follows the drawing: what
+// appears in an empty drawing, or out of sight, makes the view show the
+// whole drawing; otherwise the user's own view stays as it is.
 #include "acad/model.h"
 
 #include <AIS_InteractiveObject.hxx>
@@ -60,7 +62,7 @@ private:
     struct Shown;
     void scheduleRefresh();
     void refresh();
-    void update(Bnd_Box& model);
+    void update(Bnd_Box& model, Bnd_Box& changed);
 
     std::shared_ptr<Document> document_;
     int listener_ = 0;
