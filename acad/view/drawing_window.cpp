@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,6 +34,14 @@ constexpr double kSmallestShare = 0.05;
 double diagonal(const Bnd_Box& box)
 {
     return box.IsVoid() ? 0.0 : std::sqrt(box.SquareExtent());
+}
+
+// The folder the save dialog opens in: the home folder, then the folder last
+// saved into during this run (nothing keeps it beyond the run).
+QString& saveFolder()
+{
+    static QString folder = QDir::homePath();
+    return folder;
 }
 
 } // namespace
@@ -204,7 +213,7 @@ void DrawingWindow::update(Bnd_Box& model, Bnd_Box& changed)
 
 bool DrawingWindow::saveAsStep()
 {
-    const QString suggested = QDir::home().filePath(document_->name() + QStringLiteral(".step"));
+    const QString suggested = QDir(saveFolder()).filePath(document_->name() + QStringLiteral(".step"));
     QFileDialog dialog(this, QStringLiteral("Сохранить как STEP"), suggested,
                        QStringLiteral("Файлы STEP (*.step *.stp)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -213,6 +222,8 @@ bool DrawingWindow::saveAsStep()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     const QString path = dialog.selectedFiles().constFirst();
+    const QFileInfo chosen(path);
+    saveFolder() = chosen.absoluteDir().exists() ? chosen.absolutePath() : dialog.directory().absolutePath();
 
     QString failure;
     {

@@ -10,10 +10,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace acad;
@@ -268,4 +270,37 @@ TEST(DrawingLifecycle, ClosedDrawingRefusesCallsAndTheConnectionMovesOnToANewOne
         delete w.data();
     Application::setVisibilityHook({});
     server::shutdown();
+}
+
+// The save dialog opens in the folder saved into last, with the drawing's
+// own name suggested.
+TEST(DrawingWindow, SaveDialogOpensInTheFolderLastUsed)
+{
+    QTemporaryDir first, second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    int n = 0;
+    auto save = [&](const QString& into, const QString& expectedFolder) {
+        auto doc = std::make_shared<Document>(QStringLiteral("Чертеж%1").arg(++n));
+        IAcadModelSpace(doc).AddBox({0, 0, 0}, 10, 10, 10);
+        DrawingWindow window(doc);
+        QString openedIn, suggested;
+        DialogScript script({[&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(dialog, nullptr);
+            openedIn = dialog->directory().absolutePath();
+            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(QDir(into).filePath(QStringLiteral("деталь%1.step").arg(n)));
+            static_cast<QDialog*>(dialog)->accept();
+        }});
+        EXPECT_TRUE(window.saveAsStep());
+        if (!expectedFolder.isEmpty()) {
+            EXPECT_EQ(openedIn, expectedFolder);
+        }
+        EXPECT_EQ(suggested, doc->name() + QStringLiteral(".step"));
+        EXPECT_TRUE(QFileInfo::exists(QDir(into).filePath(QStringLiteral("деталь%1.step").arg(n))));
+    };
+    save(first.path(), {});
+    save(second.path(), QFileInfo(first.path()).absoluteFilePath());
+    save(second.path(), QFileInfo(second.path()).absoluteFilePath());
+    save(first.path(), QFileInfo(second.path()).absoluteFilePath());
 }
