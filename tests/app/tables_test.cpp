@@ -16,7 +16,6 @@
 #include <QStyleOptionHeader>
 #include <QTableWidget>
 
-#include <functional>
 #include <set>
 
 namespace {
