@@ -20,6 +20,18 @@ namespace {
     throw EOleException(text, code);
 }
 
+// A document that has been closed answers no more calls.
+constexpr uint32_t kErrDisconnected = 0x80010108u;
+
+Document& open(const std::shared_ptr<Document>& document)
+{
+    if (!document)
+        refuse("Объект не задан");
+    if (document->closed())
+        refuse("Чертеж закрыт", kErrDisconnected);
+    return *document;
+}
+
 gp_Pnt pnt(const AcadPoint& p)
 {
     for (double v : p.v)
@@ -303,9 +315,7 @@ void IAcadMText::Set(const QString& property, const OleVariant& value)
 
 Document& IAcadModelSpace::doc() const
 {
-    if (!d_)
-        refuse("Объект не задан");
-    return *d_;
+    return open(d_);
 }
 
 template <class T, class E>
@@ -528,16 +538,13 @@ IAcadMText IAcadModelSpace::AddMText(const AcadPoint& insertion, double width, c
 
 IAcadModelSpace IAcadDocument::ModelSpace() const
 {
-    if (!d_)
-        refuse("Объект не задан");
+    open(d_);
     return IAcadModelSpace(d_);
 }
 
 void IAcadDocument::SaveAs(const QString& path) const
 {
-    if (!d_)
-        refuse("Объект не задан");
-    d_->saveAs(path);
+    open(d_).saveAs(path);
 }
 
 IAcadApplication IAcadDocument::Application() const
@@ -559,7 +566,10 @@ IAcadDocument IAcadApplication::ActiveDocument() const
 {
     if (!a_)
         refuse("Объект не задан");
-    return IAcadDocument(a_->activeDocument());
+    std::shared_ptr<Document> active = a_->activeDocument();
+    if (!active)
+        refuse("Нет открытого чертежа", kErrDisconnected);
+    return IAcadDocument(std::move(active));
 }
 
 void IAcadApplication::Set(const QString& property, const OleVariant& value)
@@ -609,6 +619,10 @@ void TAcadDocument::Disconnect()
 
 IAcadDocument TAcadDocument::bound()
 {
+    // The drawing was closed in its window: the next call goes to the
+    // program's active drawing, a new one when none is open.
+    if (IsBound() && doc_.document()->closed())
+        doc_ = IAcadDocument();
     if (!IsBound()) {
         try {
             Connect();

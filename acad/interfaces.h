@@ -223,7 +223,9 @@ public:
     bool IsBound() const { return !doc_.isNull(); }
 
     // The bound document's model space and application; unbound, Connect
-    // runs first, and a refusal follows when it binds nothing.
+    // runs first, and a refusal follows when it binds nothing. A drawing
+    // closed since it was bound is let go first, so the call goes to the
+    // program's active drawing, or to a new one when none is open.
     IAcadModelSpace ModelSpace();
     IAcadApplication Application();
     IAcadDocument Document() { return bound(); }

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace acad {
 
@@ -158,7 +159,31 @@ TopoDS_Shape MTextEntity::shape() const
 
 Document::Document(QString name) : name_(std::move(name)) {}
 
-Document::~Document() = default;
+Document::~Document()
+{
+    detachEntities();
+}
+
+void Document::detachEntities()
+{
+    for (const auto& e : entities_) {
+        e->erased_ = true;
+        e->document_ = nullptr;
+    }
+    entities_.clear();
+}
+
+void Document::close()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    detachEntities();
+    touch();
+    // Last: the application may hold the last reference to this drawing.
+    if (Application* application = std::exchange(application_, nullptr))
+        application->forget(*this);
+}
 
 void Document::add(const std::shared_ptr<Entity>& entity)
 {
@@ -219,7 +244,35 @@ Application::VisibilityHook& visibilityHook()
 
 Application::Application()
 {
-    documents_.push_back(std::make_shared<Document>(QStringLiteral("Чертеж1")));
+    newDocument();
+}
+
+Application::~Application()
+{
+    for (const auto& d : documents_)
+        d->application_ = nullptr;
+}
+
+std::shared_ptr<Document> Application::activeDocument() const
+{
+    return documents_.empty() ? nullptr : documents_.back();
+}
+
+std::shared_ptr<Document> Application::newDocument()
+{
+    auto document = std::make_shared<Document>(QStringLiteral("Чертеж%1").arg(++opened_));
+    document->application_ = this;
+    documents_.push_back(document);
+    if (visible_ && visibilityHook())
+        visibilityHook()(*this, true);
+    return document;
+}
+
+void Application::forget(const Document& document)
+{
+    documents_.erase(std::remove_if(documents_.begin(), documents_.end(),
+                                    [&](const std::shared_ptr<Document>& d) { return d.get() == &document; }),
+                     documents_.end());
 }
 
 void Application::setVisible(bool visible)
@@ -265,7 +318,9 @@ std::shared_ptr<Document> runningOrNewDocument()
         throw EOleException("Сбой выполнения сервера", kExecFailure);
     if (!state().running)
         state().running = std::make_shared<Application>();
-    return state().running->activeDocument();
+    if (const auto active = state().running->activeDocument())
+        return active;
+    return state().running->newDocument();
 }
 
 void setReachable(bool reachable)

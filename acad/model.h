@@ -24,6 +24,7 @@
 namespace acad {
 
 class Document;
+class Application;
 
 enum class EntityType { Polyline, Polyline3D, Region, Solid, Line, Arc, Circle, MText };
 
@@ -141,6 +142,7 @@ public:
 class Document {
 public:
     explicit Document(QString name);
+    // The entities still referenced elsewhere leave the drawing with it.
     ~Document();
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
@@ -170,20 +172,40 @@ public:
     int addListener(Listener listener);
     void removeListener(int id);
 
+    // Closes the drawing, as closing its window does: its entities leave it
+    // (a call on one fails as on a deleted entity), and its application
+    // holds it no more.
+    void close();
+    bool closed() const { return closed_; }
+
 private:
+    friend class Application;
+    void detachEntities();
+
     QString name_;
+    Application* application_ = nullptr;
+    bool closed_ = false;
     std::vector<std::shared_ptr<Entity>> entities_;
     uint64_t revision_ = 0, savedRevision_ = 0, nextSerial_ = 1;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListener_ = 1;
 };
 
-// The drawing program: its documents and its window.
+// The drawing program: its open documents and its window. It starts with
+// one drawing, "Чертеж1".
 class Application {
 public:
     Application();
-    const std::shared_ptr<Document>& activeDocument() const { return documents_.front(); }
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The drawing opened last of those open; null when all are closed.
+    std::shared_ptr<Document> activeDocument() const;
     const std::vector<std::shared_ptr<Document>>& documents() const { return documents_; }
+    // Opens a new drawing, "Чертеж2", "Чертеж3" and so on, as the active
+    // one; a visible program shows it in its window.
+    std::shared_ptr<Document> newDocument();
 
     bool visible() const { return visible_; }
     void setVisible(bool visible);
@@ -193,7 +215,11 @@ public:
     static void setVisibilityHook(VisibilityHook hook);
 
 private:
+    friend class Document;
+    void forget(const Document& document);
+
     std::vector<std::shared_ptr<Document>> documents_;
+    int opened_ = 0;
     bool visible_ = false;
 };
 
@@ -202,7 +228,8 @@ private:
 namespace server {
 // The running application, or EOleException when none runs.
 std::shared_ptr<Application> activeObject(const QString& programId);
-// A document of the running application, or of one started now.
+// The active document of the running application (a new one when it has
+// none open), or of one started now.
 std::shared_ptr<Document> runningOrNewDocument();
 // Makes the program unreachable (for tests of a machine without it).
 void setReachable(bool reachable);

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,6 +34,14 @@ constexpr double kSmallestShare = 0.05;
 double diagonal(const Bnd_Box& box)
 {
     return box.IsVoid() ? 0.0 : std::sqrt(box.SquareExtent());
+}
+
+// The folder the save dialog opens in: the home folder, then the folder last
+// saved into during this run (nothing keeps it beyond the run).
+QString& saveFolder()
+{
+    static QString folder = QDir::homePath();
+    return folder;
 }
 
 } // namespace
@@ -123,18 +132,24 @@ void DrawingWindow::scheduleRefresh()
 void DrawingWindow::refresh()
 {
     refreshPending_ = false;
+    // A drawing closed otherwise than by this window takes its window along.
+    if (document_->closed()) {
+        close();
+        return;
+    }
     if (!isVisible()) {
         stale_ = true;
         return;
     }
     stale_ = false;
     ++refreshCount_;
-    Bnd_Box model;
-    guarded("обновление чертежа", [&] { update(model); });
+    Bnd_Box model, changed;
+    guarded("обновление чертежа", [&] { update(model, changed); });
     if (shown_.empty()) {
         // Content that appears in an empty window again is fitted again.
         fitted_ = false;
-    } else if (!fitted_ && viewport_->view()) {
+    } else if ((!fitted_ || !viewport_->shows(changed)) && viewport_->view()) {
+        // New or changed entities out of sight: show the whole drawing.
         fitted_ = true;
         viewport_->fitAll();
         return;
@@ -142,7 +157,7 @@ void DrawingWindow::refresh()
     viewport_->redraw();
 }
 
-void DrawingWindow::update(Bnd_Box& model)
+void DrawingWindow::update(Bnd_Box& model, Bnd_Box& changed)
 {
     const Handle(AIS_InteractiveContext)& context = viewport_->context();
     std::unordered_map<uint64_t, std::unique_ptr<Shown>> next;
@@ -173,6 +188,7 @@ void DrawingWindow::update(Bnd_Box& model)
             shown->state = std::move(state);
             shown->box = boxOf(e);
             model.Add(shown->box);
+            changed.Add(shown->box);
             fresh.emplace_back(&e, shown.get());
             next.emplace(e.serial(), std::move(shown));
         });
@@ -197,7 +213,7 @@ void DrawingWindow::update(Bnd_Box& model)
 
 bool DrawingWindow::saveAsStep()
 {
-    const QString suggested = QDir::home().filePath(document_->name() + QStringLiteral(".step"));
+    const QString suggested = QDir(saveFolder()).filePath(document_->name() + QStringLiteral(".step"));
     QFileDialog dialog(this, QStringLiteral("Сохранить как STEP"), suggested,
                        QStringLiteral("Файлы STEP (*.step *.stp)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -206,6 +222,8 @@ bool DrawingWindow::saveAsStep()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     const QString path = dialog.selectedFiles().constFirst();
+    const QFileInfo chosen(path);
+    saveFolder() = chosen.absoluteDir().exists() ? chosen.absolutePath() : dialog.directory().absolutePath();
 
     QString failure;
     {
@@ -236,10 +254,20 @@ void DrawingWindow::showEvent(QShowEvent* event)
 
 void DrawingWindow::closeEvent(QCloseEvent* event)
 {
-    if (!document_->modifiedSinceSave()) {
-        event->accept();
+    if (!askToSave()) {
+        event->ignore();
         return;
     }
+    event->accept();
+    // Closing the window closes its drawing; the next drawing call opens a
+    // new one.
+    document_->close();
+}
+
+bool DrawingWindow::askToSave()
+{
+    if (!document_->modifiedSinceSave())
+        return true;
     QMessageBox box(QMessageBox::Question, windowTitle(),
                     QStringLiteral("Сохранить изменения в чертеже «%1»?").arg(document_->name()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -249,10 +277,7 @@ void DrawingWindow::closeEvent(QCloseEvent* event)
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     const int answer = box.exec();
-    if (answer == QMessageBox::Discard || (answer == QMessageBox::Save && saveAsStep()))
-        event->accept();
-    else
-        event->ignore();
+    return answer == QMessageBox::Discard || (answer == QMessageBox::Save && saveAsStep());
 }
 
 } // namespace acad::view

@@ -1,11 +1,14 @@
 #pragma once
 // The drawing program's window: the model space of one document in 3D.
+// Closing the window closes its drawing, after asking whether to save it.
 //
 // The window follows the document: every change only marks the scene out of
 // date, and the scene is brought up to date once, when control returns to
 // the event loop, however many entities a procedure made or removed
 // meanwhile. Entities whose state is unchanged keep their presentation. A
-// hidden window waits until it is shown.
+// hidden window waits until it is shown. The view follows the drawing: what
+// appears in an empty drawing, or out of sight, makes the view show the
+// whole drawing; otherwise the user's own view stays as it is.
 #include "acad/model.h"
 
 #include <AIS_InteractiveObject.hxx>
@@ -46,6 +49,10 @@ public slots:
     void isometricView();
     // Asks for a file name and writes the document as STEP; true when written.
     bool saveAsStep();
+    // Asks whether to save the drawing's unsaved entities, and saves them
+    // when told; true when the drawing may close (nothing unsaved, saved, or
+    // the changes given up).
+    bool askToSave();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,7 +62,7 @@ private:
     struct Shown;
     void scheduleRefresh();
     void refresh();
-    void update(Bnd_Box& model);
+    void update(Bnd_Box& model, Bnd_Box& changed);
 
     std::shared_ptr<Document> document_;
     int listener_ = 0;

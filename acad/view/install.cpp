@@ -24,10 +24,12 @@ std::unordered_map<const Document*, QPointer<DrawingWindow>>& windows()
     return map;
 }
 
-bool canShowWindows()
+bool canShowWindows(bool headlessToo)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return false;
+    if (headlessToo)
+        return true;
     const QString platform = QGuiApplication::platformName();
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")
         && platform != QLatin1String("minimalegl");
@@ -45,6 +47,8 @@ void apply(const std::vector<std::shared_ptr<Document>>& documents, const std::s
                 it->second->hide();
         return;
     }
+    if (!active)
+        return;
     QPointer<DrawingWindow>& window = map[active.get()];
     if (!window)
         window = new DrawingWindow(active);
@@ -54,10 +58,10 @@ void apply(const std::vector<std::shared_ptr<Document>>& documents, const std::s
 
 } // namespace
 
-void install()
+void install(bool headlessToo)
 {
-    Application::setVisibilityHook([](Application& app, bool visible) {
-        if (!canShowWindows())
+    Application::setVisibilityHook([headlessToo](Application& app, bool visible) {
+        if (!canShowWindows(headlessToo))
             return;
         auto run = [documents = app.documents(), active = app.activeDocument(), visible] {
             guarded("показ окна чертежа", [&] { apply(documents, active, visible); });

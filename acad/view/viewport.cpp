@@ -191,6 +191,26 @@ QPoint Viewport::pixelOf(const gp_Pnt& point) const
     return QPoint(static_cast<int>(std::lround(x / ratio)), static_cast<int>(std::lround(y / ratio)));
 }
 
+bool Viewport::shows(const Bnd_Box& box) const
+{
+    if (view_.IsNull() || box.IsVoid())
+        return true;
+    bool inside = true;
+    guarded("проверка видимости", [&] {
+        Standard_Integer width = 0, height = 0;
+        view_->Window()->Size(width, height);
+        double x[2], y[2], z[2];
+        box.Get(x[0], y[0], z[0], x[1], y[1], z[1]);
+        // The view projects a box into the hull of its corners' pixels.
+        for (int corner = 0; corner < 8 && inside; ++corner) {
+            Standard_Integer px = 0, py = 0;
+            view_->Convert(x[corner & 1], y[(corner >> 1) & 1], z[corner >> 2], px, py);
+            inside = px >= 0 && py >= 0 && px < width && py < height;
+        }
+    });
+    return inside;
+}
+
 QPoint Viewport::devicePixel(const QPointF& p) const
 {
     return (p * devicePixelRatioF()).toPoint();

@@ -11,6 +11,7 @@
 #include <OpenGl_GraphicDriver.hxx>
 #include <V3d_View.hxx>
 #include <V3d_Viewer.hxx>
+#include <Bnd_Box.hxx>
 
 #include <QImage>
 #include <QPoint>
@@ -46,6 +47,8 @@ public:
 
     // The widget pixel where a model point shows.
     QPoint pixelOf(const gp_Pnt& point) const;
+    // Whether the whole box is in sight; true when there is no view.
+    bool shows(const Bnd_Box& box) const;
 
 protected:
     QPaintEngine* paintEngine() const override { return nullptr; }

@@ -4,30 +4,69 @@
 
 namespace shell {
 
+namespace {
+
+// The property that marks a grid whose first row is its fixed header.
+constexpr char kHeaderRow[] = "headerRow";
+
+bool hasHeaderRow(const QTableWidget* grid)
+{
+    return grid->property(kHeaderRow).toBool();
+}
+
+// The header row is shown by the grid's horizontal header, which stays at
+// the top while the rows scroll and takes no selection; its row in the
+// grid keeps the texts and stays hidden.
+void showHeaderRow(QTableWidget* grid)
+{
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const QTableWidgetItem* cell = grid->rowCount() > 0 ? grid->item(0, c) : nullptr;
+        auto* section = new QTableWidgetItem(cell ? cell->text() : QString());
+        section->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        grid->setHorizontalHeaderItem(c, section);
+    }
+    if (grid->rowCount() > 0)
+        grid->setRowHidden(0, true);
+}
+
+} // namespace
+
 TableSidePanel::TableSidePanel(PanelContext& context, QWidget* parent) : PartPanel(context, parent) {}
 
 void TableSidePanel::prepareGrid(QTableWidget* grid, bool headerRow)
 {
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
-    grid->setProperty("headerRow", headerRow);
+    grid->setProperty(kHeaderRow, headerRow);
+    QHeaderView* header = grid->horizontalHeader();
+    if (!headerRow) {
+        header->hide();
+        return;
+    }
+    // The fixed row is as high as the grid's other rows.
+    header->setFixedHeight(grid->verticalHeader()->defaultSectionSize());
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->show();
+    showHeaderRow(grid);
 }
 
 void TableSidePanel::fillGrid(QTableWidget* grid, const GridText& rows, bool setRowCount)
 {
     if (setRowCount)
         grid->setRowCount(static_cast<int>(rows.size()));
-    const bool header = grid->property("headerRow").toBool();
+    const bool header = hasHeaderRow(grid);
     for (int r = 0; r < static_cast<int>(rows.size()) && r < grid->rowCount(); ++r) {
         for (int c = 0; c < rows[r].size() && c < grid->columnCount(); ++c) {
             auto* item = new QTableWidgetItem(rows[r][c]);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            if (r == 0 && header)
-                item->setBackground(grid->palette().button());
+            item->setFlags(r == 0 && header ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             grid->setItem(r, c, item);
         }
     }
+    if (header)
+        showHeaderRow(grid);
 }
 
 void TableSidePanel::showStacked(QTableWidget* chosen, const std::vector<QTableWidget*>& all, QSize shown)

@@ -1,8 +1,10 @@
 #pragma once
 // A table side panel: the table of a standard or a handbook shown right of
-// the work area in a read-only string grid (row 0 the header), on some panels
-// split into series chosen by buttons, with a row loader that copies one row,
-// held by the program, into the part panel's edit boxes.
+// the work area in a read-only string grid, on some panels split into series
+// chosen by buttons, with a row loader that copies one row, held by the
+// program, into the part panel's edit boxes. Row 0 of a grid holds the
+// column headers; on a grid with a header row it shows as a fixed row that
+// stays in sight while the other rows scroll and cannot be selected.
 #include "app/shell/part_panel.h"
 
 #include <QSize>
@@ -20,7 +22,8 @@ class TableSidePanel : public PartPanel {
 public:
     TableSidePanel(PanelContext& context, QWidget* parent);
 
-    // Makes a grid of the layout read-only, with the header row shaded.
+    // Makes a grid of the layout read-only; with headerRow its row 0 is the
+    // fixed header row, otherwise an ordinary row.
     static void prepareGrid(QTableWidget* grid, bool headerRow = true);
     // Writes every cell; with setRowCount the grid's row count becomes the
     // number of rows given (a grid shared by several series).

@@ -205,3 +205,66 @@ TEST(DisplayDrawingWindow, ShowsModelInColourAndFollowsVisibility)
     delete window;
     Application::setVisibilityHook({});
 }
+
+// A part drawn out of sight, or moved there, brings the whole drawing into
+// view; a part drawn where the user's own view already shows it leaves that
+// view as it is.
+TEST(DisplayDrawingWindow, ViewFollowsTheDrawingAndKeepsTheUsersOwnView)
+{
+    auto doc = std::make_shared<Document>(QStringLiteral("Чертеж1"));
+    IAcadModelSpace ms(doc);
+    DrawingWindow window(doc);
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return window.isVisible() && window.viewport()->view(); }));
+    view::Viewport* viewport = window.viewport();
+    auto inSight = [&](const gp_Pnt& low, const gp_Pnt& high) {
+        for (double x : {low.X(), high.X()})
+            for (double y : {low.Y(), high.Y()})
+                for (double z : {low.Z(), high.Z()})
+                    if (!viewport->rect().contains(viewport->pixelOf(gp_Pnt(x, y, z))))
+                        return false;
+        return true;
+    };
+    struct Camera {
+        double scale;
+        gp_Pnt eye, centre;
+        bool operator==(const Camera& o) const
+        {
+            return scale == o.scale && eye.IsEqual(o.eye, 0) && centre.IsEqual(o.centre, 0);
+        }
+    };
+    auto camera = [&] {
+        const Handle(Graphic3d_Camera)& c = viewport->view()->Camera();
+        return Camera{c->Scale(), c->Eye(), c->Center()};
+    };
+
+    // The first part, in an empty drawing, is fitted.
+    ms.AddBox({0, 0, 0}, 40, 40, 40);
+    acad::view::test::settle();
+    EXPECT_TRUE(inSight({-20, -20, -20}, {20, 20, 20}));
+
+    // The user zooms in on it; a small part inside that view keeps it.
+    const QPoint centre = viewport->pixelOf(gp_Pnt(0, 0, 0));
+    QWheelEvent wheel(QPointF(centre), viewport->mapToGlobal(QPointF(centre)), QPoint(), QPoint(0, 2 * 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    const Camera zoomed = camera();
+    ms.AddBox({0, 0, 0}, 4, 4, 4).put_color(1);
+    acad::view::test::settle();
+    EXPECT_TRUE(camera() == zoomed) << "the user's view changed";
+    EXPECT_FALSE(inSight({-20, -20, -20}, {20, 20, 20})) << "the zoom did not take";
+
+    // A part far off: the whole drawing comes into view.
+    IAcad3DSolid far = ms.AddBox({300, 0, 0}, 20, 20, 20);
+    acad::view::test::settle();
+    EXPECT_FALSE(camera() == zoomed);
+    EXPECT_TRUE(inSight({-20, -20, -20}, {310, 10, 10}));
+
+    // A part moved out of sight by a procedure is followed too.
+    const Camera fitted = camera();
+    far.Move({0, 0, 0}, {0, -900, 0});
+    acad::view::test::settle();
+    EXPECT_FALSE(camera() == fitted);
+    EXPECT_TRUE(inSight({-20, -20, -20}, {20, 20, 20}));
+    EXPECT_TRUE(inSight({290, -910, -10}, {310, -890, 10}));
+}

@@ -10,10 +10,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace acad;
@@ -202,10 +204,103 @@ TEST(DrawingWindow, ClosingAsksAboutUnsavedChanges)
         EXPECT_EQ(script.answered(), static_cast<int>(steps));
         EXPECT_EQ(closed, c.closes);
         EXPECT_EQ(window.isNull(), c.closes) << "a closed window is deleted";
+        EXPECT_EQ(doc->closed(), c.closes) << "closing the window closes the drawing";
         EXPECT_EQ(QFileInfo::exists(good), c.writes);
         if (c.writes) {
             EXPECT_FALSE(doc->modifiedSinceSave());
         }
         delete window.data();
     }
+}
+
+// A closed drawing takes no more entities: calls on it and on its entities
+// are refused, and the window's connection moves on to a new drawing of the
+// program, "Чертеж2", which the visible program shows.
+TEST(DrawingLifecycle, ClosedDrawingRefusesCallsAndTheConnectionMovesOnToANewOne)
+{
+    server::shutdown();
+    view::install(true);
+    TAcadDocument connection;
+    connection.Connect();
+    const std::shared_ptr<Application> program = server::activeObject(QStringLiteral("AutoCAD.Application"));
+    IAcadApplication(program).Set(QStringLiteral("Visible"), true);
+    settle();
+    const std::shared_ptr<Document> first = connection.Document().document();
+    IAcadModelSpace held = connection.ModelSpace();
+    IAcad3DSolid box = held.AddBox({0, 0, 0}, 10, 10, 10);
+    ASSERT_EQ(drawingWindowCount(), 1);
+
+    first->close();
+    settle();
+    auto refusal = [](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const EOleException& e) {
+            return e.message();
+        }
+        return QStringLiteral("<none>");
+    };
+    EXPECT_EQ(refusal([&] { box.Volume(); }), QStringLiteral("Объект удален"));
+    EXPECT_EQ(refusal([&] { held.AddLine({0, 0, 0}, {1, 0, 0}); }), QStringLiteral("Чертеж закрыт"));
+    EXPECT_EQ(refusal([&] { IAcadDocument(first).SaveAs(QStringLiteral("/tmp/x.step")); }),
+              QStringLiteral("Чертеж закрыт"));
+    EXPECT_EQ(refusal([&] { IAcadApplication(program).ActiveDocument(); }),
+              QStringLiteral("Нет открытого чертежа"));
+    EXPECT_EQ(first->count(), 0);
+
+    connection.ModelSpace().AddBox({0, 0, 0}, 10, 10, 10);
+    const std::shared_ptr<Document> second = connection.Document().document();
+    EXPECT_EQ(second->name(), QStringLiteral("Чертеж2"));
+    EXPECT_EQ(second->count(), 1);
+    EXPECT_EQ(program->documents(), std::vector<std::shared_ptr<Document>>{second});
+    settle();
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<DrawingWindow*>(w); d && d->isVisible()) {
+            EXPECT_EQ(d->document(), second);
+            ++shown;
+        }
+    EXPECT_EQ(shown, 1);
+
+    std::vector<QPointer<DrawingWindow>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<DrawingWindow*>(w))
+            windows.emplace_back(d);
+    for (const auto& w : windows)
+        delete w.data();
+    Application::setVisibilityHook({});
+    server::shutdown();
+}
+
+// The save dialog opens in the folder saved into last, with the drawing's
+// own name suggested.
+TEST(DrawingWindow, SaveDialogOpensInTheFolderLastUsed)
+{
+    QTemporaryDir first, second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    int n = 0;
+    auto save = [&](const QString& into, const QString& expectedFolder) {
+        auto doc = std::make_shared<Document>(QStringLiteral("Чертеж%1").arg(++n));
+        IAcadModelSpace(doc).AddBox({0, 0, 0}, 10, 10, 10);
+        DrawingWindow window(doc);
+        QString openedIn, suggested;
+        DialogScript script({[&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(dialog, nullptr);
+            openedIn = dialog->directory().absolutePath();
+            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(QDir(into).filePath(QStringLiteral("деталь%1.step").arg(n)));
+            static_cast<QDialog*>(dialog)->accept();
+        }});
+        EXPECT_TRUE(window.saveAsStep());
+        if (!expectedFolder.isEmpty()) {
+            EXPECT_EQ(openedIn, expectedFolder);
+        }
+        EXPECT_EQ(suggested, doc->name() + QStringLiteral(".step"));
+        EXPECT_TRUE(QFileInfo::exists(QDir(into).filePath(QStringLiteral("деталь%1.step").arg(n))));
+    };
+    save(first.path(), {});
+    save(second.path(), QFileInfo(first.path()).absoluteFilePath());
+    save(second.path(), QFileInfo(second.path()).absoluteFilePath());
+    save(first.path(), QFileInfo(second.path()).absoluteFilePath());
 }
