@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <optional>
 
@@ -15,16 +16,53 @@ using namespace acad;
 
 namespace {
 
+// A text written with "." for the decimal separator, "#" for the other one
+// (the separator of the other regional settings), as the user types it under
+// the regional settings in force.
+QString typed(const char16_t* text)
+{
+    const QChar other = decimalSeparator() == u'.' ? u',' : u'.';
+    QString t = QString::fromUtf16(text);
+    for (QChar& c : t) {
+        if (c == u'.')
+            c = decimalSeparator();
+        else if (c == u'#')
+            c = other;
+    }
+    return t;
+}
+
 struct Parse {
     const char16_t* text;
     std::optional<double> value; // nothing: not a number
 };
 
-void checkParse(QChar separator, std::initializer_list<Parse> cases)
+} // namespace
+
+// The runs under the Russian regional settings are real: the C runtime
+// itself reads and writes numbers with a decimal comma there.
+TEST(Numbers, RunUnderTheRegionalSettingsOfTheEnvironment)
 {
-    setDecimalSeparator(separator);
+    const QChar runtime = QChar::fromLatin1(*std::localeconv()->decimal_point);
+    EXPECT_EQ(decimalSeparator(), runtime);
+    if (qEnvironmentVariable("LC_ALL", qEnvironmentVariable("LANG")).startsWith(u"ru_RU")) {
+        EXPECT_EQ(runtime, QChar(u','));
+    }
+}
+
+TEST(Numbers, ReadWithTheSeparatorOfTheRegionalSettings)
+{
+    const Parse cases[] = {
+        {u"12", 12}, {u" 12.5 ", 12.5}, {u"\t-3.25", -3.25}, {u"+7", 7}, {u"1e3", 1000}, {u"1.5E-2", 0.015},
+        {u"5.", 5}, {u".5", 0.5}, {u"-.5e+1", -5}, {u"-0.25e2", -25}, {u"007", 7}, {u"10.5", 10.5},
+        {u"140.0", 140}, {u"1e-400", 0},
+        {u"", {}}, {u"   ", {}}, {u"abc", {}}, {u"1.2.3", {}}, {u"1#5", {}}, {u"1.5#", {}}, {u"#5", {}},
+        {u"e5", {}}, {u"1e", {}}, {u"--1", {}}, {u"1 2", {}}, {u".", {}}, {u"+", {}}, {u"1e+", {}},
+        {u"1e2.5", {}}, {u"0x10", {}}, {u"inf", {}}, {u"nan", {}}, {u"1e999", {}}, {u"12мм", {}},
+        {u"1\u00a0000", {}},
+    };
     for (const Parse& c : cases) {
-        const QString text = QString::fromUtf16(c.text);
+        const QString text = typed(c.text);
         SCOPED_TRACE(text.toStdString());
         if (c.value) {
             EXPECT_DOUBLE_EQ(StrToFloat(text), *c.value);
@@ -37,24 +75,6 @@ void checkParse(QChar separator, std::initializer_list<Parse> cases)
             }
         }
     }
-}
-
-} // namespace
-
-TEST(Numbers, ReadWithThePointSeparator)
-{
-    checkParse(u'.', {
-        {u"12", 12}, {u" 12.5 ", 12.5}, {u"\t-3.25", -3.25}, {u"+7", 7}, {u"1e3", 1000}, {u"1.5E-2", 0.015},
-        {u"5.", 5}, {u".5", 0.5}, {u"-.5e+1", -5}, {u"007", 7},
-        {u"", {}}, {u"   ", {}}, {u"abc", {}}, {u"1.2.3", {}}, {u"1,5", {}}, {u"e5", {}}, {u"1e", {}},
-        {u"--1", {}}, {u"1 2", {}}, {u".", {}}, {u"+", {}}, {u"1e+", {}}, {u"0x10", {}}, {u"inf", {}},
-        {u"nan", {}}, {u"1e999", {}}, {u"12мм", {}},
-    });
-}
-
-TEST(Numbers, ReadWithTheCommaSeparator)
-{
-    checkParse(u',', {{u"1,5", 1.5}, {u"-0,25e2", -25}, {u"3", 3}, {u"1.5", {}}, {u"1,5,", {}}});
 }
 
 TEST(Numbers, IntegersForRowNumbers)
@@ -77,7 +97,7 @@ TEST(Numbers, WrittenWithPrecisionAndDecimals)
     struct Case {
         double value;
         int p, d;
-        const char* point; // with "." as separator
+        const char* point; // with "." for the separator
     };
     const Case cases[] = {
         {11.547005383792516, 7, 4, "11.5470"}, // the trailing zero is written
@@ -95,10 +115,7 @@ TEST(Numbers, WrittenWithPrecisionAndDecimals)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.point);
-        setDecimalSeparator(u'.');
-        EXPECT_EQ(FloatToStrF(c.value, c.p, c.d), QString::fromLatin1(c.point));
-        setDecimalSeparator(u',');
-        EXPECT_EQ(FloatToStrF(c.value, c.p, c.d), QString::fromLatin1(c.point).replace(u'.', u','));
+        EXPECT_EQ(FloatToStrF(c.value, c.p, c.d), QString::fromLatin1(c.point).replace(u'.', decimalSeparator()));
     }
 }
 
