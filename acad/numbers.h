@@ -6,8 +6,11 @@
 
 namespace acad {
 
-// The decimal separator in use: the system locale's unless set.
+// The decimal separator in use: the system locale's unless set. Numbers are
+// read and written the same way whatever the C runtime's numeric locale is.
 QChar decimalSeparator();
+// For tools that type their own texts with a fixed separator whatever the
+// regional settings (the picture maker, the benchmarks).
 void setDecimalSeparator(QChar separator);
 
 // A decimal number: blanks around it are ignored, then an optional sign,

@@ -13,6 +13,7 @@ QString runProcedure(const std::function<void()>& procedure, bool* failed)
 {
     if (failed)
         *failed = true;
+    fpu::Watch watch;
     try {
         fpu::clear();
         procedure();

@@ -11,8 +11,14 @@
 #include <clocale>
 #include <cmath>
 #include <optional>
+#include <ostream>
 
 using namespace acad;
+
+void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -153,6 +159,67 @@ TEST(Errors, FloatingPointFaultsCarryTheirTexts)
     EXPECT_TRUE(runProcedure([&] { f.Dim00 = std::exp(-1000.0 * huge); }, &failed).isEmpty());
     EXPECT_FALSE(failed);
     acad::server::shutdown();
+}
+
+// A conversion after the fault neither hides it nor goes before it: the
+// procedure ends with the fault, and the value it left stays in the bank.
+TEST(Errors, FaultBeforeAConversionIsReportedAndNotForgotten)
+{
+    TAcadDocument connection;
+    WorkingFields f(connection);
+    volatile double minusOne = -1;
+    for (const char* typed : {"5", "пять"}) {
+        SCOPED_TRACE(typed);
+        bool failed = false;
+        const QString message = runProcedure([&] {
+            f.Dim00 = std::sqrt(minusOne);
+            f.Dim01 = StrToFloat(QString::fromUtf8(typed));
+        }, &failed);
+        EXPECT_TRUE(failed);
+        EXPECT_EQ(message, QStringLiteral("Invalid floating point operation"));
+        EXPECT_TRUE(std::isnan(f.Dim00));
+    }
+    // A conversion that overflows or underflows inside the C runtime leaves no
+    // fault behind, and a text that is not a number is reported as such.
+    EXPECT_EQ(runProcedure([&] { f.Dim01 = StrToFloat(QStringLiteral("1e999")); }),
+              QStringLiteral("'1e999' is not a valid floating point value"));
+    bool failed = true;
+    EXPECT_TRUE(runProcedure([&] { f.Dim01 = StrToFloat(QStringLiteral("1e-400")); }, &failed).isEmpty());
+    EXPECT_FALSE(failed);
+}
+
+// Of two faults in one procedure the error names the one that came first.
+TEST(Errors, TheFirstFaultOfAProcedureIsNamed)
+{
+    volatile double zero = 0, minusOne = -1, big = 1e308, sink = 0;
+    const auto invalid = [&] { sink = std::sqrt(minusOne); };
+    const auto zeroDivide = [&] { sink = 1.0 / zero; };
+    const auto overflow = [&] { sink = big * 10; };
+    const auto slope = [&] { sink = std::sin(3.141592653589793 * big / 180); }; // overflow, then sin(inf)
+    struct Case {
+        std::function<void()> first, second;
+        const char* message;
+    };
+    const Case cases[] = {
+        {overflow, invalid, "Floating point overflow"},
+        {invalid, overflow, "Invalid floating point operation"},
+        {zeroDivide, invalid, "Floating point division by zero"},
+        {invalid, zeroDivide, "Invalid floating point operation"},
+        {overflow, zeroDivide, "Floating point overflow"},
+        {zeroDivide, overflow, "Floating point division by zero"},
+        {slope, [] {}, "Floating point overflow"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(runProcedure([&] {
+                      c.first();
+                      c.second();
+                  }),
+                  QString::fromLatin1(c.message));
+    }
+    // The next procedure starts afresh.
+    EXPECT_EQ(runProcedure([&] { invalid(); }), QStringLiteral("Invalid floating point operation"));
+    EXPECT_TRUE(runProcedure([&] { sink = 1.5 * 2; }).isEmpty());
 }
 
 TEST(Errors, ErrorBoxAppendsAFullStopAfterLettersAndDigits)

@@ -246,3 +246,25 @@ TEST_F(Profiles, TextThatIsNoNumberStopsBeforeAnythingIsDrawn)
     }
     EXPECT_EQ(text("Panel37", "Edit48"), QStringLiteral("keep"));
 }
+
+// A slope of 1e308 degrees overflows in its conversion to radians before the
+// sine of the infinity is invalid: the error box names the overflow, and
+// nothing is drawn.
+TEST_F(Profiles, FaultOfTheComputationNamedInTheOrderItHappened)
+{
+    const Flanged c{0, 160, 64, 5, 8.4, 8.5, 3.5};
+    type("Panel24", {{"Edit28", num(c.h)},
+                     {"Edit29", num(c.b)},
+                     {"Edit30", num(c.s)},
+                     {"Edit31", num(c.t)},
+                     {"Edit32", num(c.R)},
+                     {"Edit33", num(c.r)},
+                     {"Edit34", "100"},
+                     {"Edit35", "1e308"}});
+    type("Panel20", {{"Edit20", "200"}, {"Edit21", "100"}, {"Edit22", dec("5.2")}, {"Edit23", dec("8.4")},
+                     {"Edit24", "9"}, {"Edit25", dec("3.5")}, {"Edit26", "250"}, {"Edit27", "-1e308"}});
+    press("Panel24", "BitBtn19");
+    press("Panel20", "BitBtn15");
+    EXPECT_EQ(errors, QStringList({QStringLiteral("Floating point overflow."), QStringLiteral("Floating point overflow.")}));
+    EXPECT_EQ(count(), 0);
+}
