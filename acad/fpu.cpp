@@ -2,6 +2,9 @@
 
 #include "acad/errors.h"
 
+#include <QAbstractEventDispatcher>
+#include <QObject>
+
 #include <cfenv>
 #include <cmath>
 #include <csignal>
@@ -21,8 +24,10 @@
 // to the procedure's own arithmetic), masks the exceptions again in the
 // interrupted context and lets the instruction complete with its default
 // result, so that the procedure goes on exactly as unwatched until the next
-// check raises the noted fault. Calls into the geometry kernel and number
-// conversions run with the exceptions masked.
+// check raises the noted fault. Calls into the drawing layer (the geometry
+// kernel, the drawing window) and number conversions run with the exceptions
+// masked, and so does the rest of a procedure that runs an event loop (a
+// dialog): code of other libraries never runs watched.
 
 namespace acad::fpu {
 
@@ -34,9 +39,11 @@ constexpr int kFaults = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 // FE_OVERFLOW or 0.
 volatile std::sig_atomic_t noted = 0;
 
-// Procedures being watched, and calls inside them that are not.
+// Procedures being watched, calls inside them that are not, and whether the
+// watch stepped aside for the rest of the procedure.
 thread_local int watching = 0;
 thread_local int holding = 0;
+thread_local bool steppedAside = false;
 
 [[noreturn]] void raise(int fault)
 {
@@ -139,7 +146,7 @@ bool install()
 void applyWatch()
 {
     unsigned csr = _mm_getcsr();
-    if (watching > 0 && holding == 0)
+    if (watching > 0 && holding == 0 && !steppedAside)
         csr &= ~kMasks;
     else
         csr |= kMasks;
@@ -152,6 +159,25 @@ bool install() { return false; }
 void applyWatch() {}
 
 #endif
+
+// Events dispatched from a procedure's own code (a dialog it shows) run code
+// of other libraries (the drawing window repainting, say): the watch steps
+// aside for the rest of the procedure.
+void watchEventLoop()
+{
+    static bool connected = false;
+    if (connected)
+        return;
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, [] {
+            if (watching > 0 && holding == 0 && !steppedAside) {
+                steppedAside = true;
+                applyWatch();
+            }
+        });
+        connected = true;
+    }
+}
 
 } // namespace
 
@@ -184,15 +210,19 @@ void checkValue(double value)
 
 Watch::Watch()
 {
-    if (install())
-        ++watching;
+    if (!install())
+        return;
+    watchEventLoop();
+    if (watching++ == 0)
+        steppedAside = false;
     applyWatch();
 }
 
 Watch::~Watch()
 {
-    if (watching > 0)
-        --watching;
+    if (watching == 0)
+        return;
+    --watching;
     applyWatch();
 }
 

@@ -528,6 +528,7 @@ IAcadMText IAcadModelSpace::AddMText(const AcadPoint& insertion, double width, c
 
 IAcadModelSpace IAcadDocument::ModelSpace() const
 {
+    fpu::CallGuard guard;
     if (!d_)
         refuse("Объект не задан");
     return IAcadModelSpace(d_);
@@ -535,6 +536,7 @@ IAcadModelSpace IAcadDocument::ModelSpace() const
 
 void IAcadDocument::SaveAs(const QString& path) const
 {
+    fpu::CallGuard guard;
     if (!d_)
         refuse("Объект не задан");
     d_->saveAs(path);
@@ -542,6 +544,7 @@ void IAcadDocument::SaveAs(const QString& path) const
 
 IAcadApplication IAcadDocument::Application() const
 {
+    fpu::CallGuard guard;
     if (!d_)
         refuse("Объект не задан");
     // The application that holds the document.
@@ -557,6 +560,7 @@ IAcadApplication IAcadDocument::Application() const
 
 IAcadDocument IAcadApplication::ActiveDocument() const
 {
+    fpu::CallGuard guard;
     if (!a_)
         refuse("Объект не задан");
     return IAcadDocument(a_->activeDocument());
@@ -564,6 +568,7 @@ IAcadDocument IAcadApplication::ActiveDocument() const
 
 void IAcadApplication::Set(const QString& property, const OleVariant& value)
 {
+    fpu::CallGuard guard;
     if (!a_)
         refuse("Объект не задан");
     if (property.compare(QLatin1String("Visible"), Qt::CaseInsensitive) != 0)
@@ -580,11 +585,13 @@ void IAcadApplication::Set(const QString& property, const OleVariant& value)
 
 bool IAcadApplication::Visible() const
 {
+    fpu::CallGuard guard;
     return a_ && a_->visible();
 }
 
 IAcadApplication GetActiveOleObject(const QString& programId)
 {
+    fpu::CallGuard guard;
     return IAcadApplication(server::activeObject(programId));
 }
 
@@ -597,6 +604,7 @@ void TAcadDocument::ConnectTo(const IAcadDocument& document)
 
 void TAcadDocument::Connect()
 {
+    fpu::CallGuard guard;
     if (IsBound())
         return;
     doc_ = IAcadDocument(server::runningOrNewDocument());
@@ -609,6 +617,7 @@ void TAcadDocument::Disconnect()
 
 IAcadDocument TAcadDocument::bound()
 {
+    fpu::CallGuard guard;
     if (!IsBound()) {
         try {
             Connect();

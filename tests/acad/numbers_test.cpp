@@ -6,6 +6,8 @@
 #include "acad/numbers.h"
 #include "acad/procedure.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -217,7 +219,13 @@ TEST(Errors, TheFirstFaultOfAProcedureIsNamed)
                   }),
                   QString::fromLatin1(c.message));
     }
-    // The next procedure starts afresh.
+    // A procedure that runs an event loop (shows a dialog) still reports its
+    // faults, and the next procedure starts afresh.
+    EXPECT_EQ(runProcedure([&] {
+                  QCoreApplication::processEvents();
+                  zeroDivide();
+              }),
+              QStringLiteral("Floating point division by zero"));
     EXPECT_EQ(runProcedure([&] { invalid(); }), QStringLiteral("Invalid floating point operation"));
     EXPECT_TRUE(runProcedure([&] { sink = 1.5 * 2; }).isEmpty());
 }
