@@ -16,7 +16,9 @@ void setDecimalSeparator(QChar separator);
 // A decimal number: blanks around it are ignored, then an optional sign,
 // digits with at most one decimal separator (at least one digit), and an
 // optional exponent (E or e, an optional sign, digits). Anything else raises
-// EConvertError "'<text>' is not a valid floating point value".
+// EConvertError "'<text>' is not a valid floating point value". A fault
+// pending from the procedure's arithmetic is raised first; the conversion
+// itself leaves the faults as they were.
 double StrToFloat(const QString& text);
 
 // A whole number in the 32-bit range, blanks around it ignored; otherwise

@@ -13,11 +13,14 @@ QString runProcedure(const std::function<void()>& procedure, bool* failed)
 {
     if (failed)
         *failed = true;
-    fpu::Watch watch;
     try {
         fpu::clear();
-        procedure();
-        fpu::check();
+        {
+            // Only the procedure itself is watched.
+            fpu::Watch watch;
+            procedure();
+            fpu::check();
+        }
         if (failed)
             *failed = false;
         return {};
