@@ -538,17 +538,20 @@ IAcadMText IAcadModelSpace::AddMText(const AcadPoint& insertion, double width, c
 
 IAcadModelSpace IAcadDocument::ModelSpace() const
 {
+    fpu::CallGuard guard;
     open(d_);
     return IAcadModelSpace(d_);
 }
 
 void IAcadDocument::SaveAs(const QString& path) const
 {
+    fpu::CallGuard guard;
     open(d_).saveAs(path);
 }
 
 IAcadApplication IAcadDocument::Application() const
 {
+    fpu::CallGuard guard;
     if (!d_)
         refuse("Объект не задан");
     // The application that holds the document.
@@ -564,6 +567,7 @@ IAcadApplication IAcadDocument::Application() const
 
 IAcadDocument IAcadApplication::ActiveDocument() const
 {
+    fpu::CallGuard guard;
     if (!a_)
         refuse("Объект не задан");
     std::shared_ptr<Document> active = a_->activeDocument();
@@ -574,6 +578,7 @@ IAcadDocument IAcadApplication::ActiveDocument() const
 
 void IAcadApplication::Set(const QString& property, const OleVariant& value)
 {
+    fpu::CallGuard guard;
     if (!a_)
         refuse("Объект не задан");
     if (property.compare(QLatin1String("Visible"), Qt::CaseInsensitive) != 0)
@@ -590,11 +595,13 @@ void IAcadApplication::Set(const QString& property, const OleVariant& value)
 
 bool IAcadApplication::Visible() const
 {
+    fpu::CallGuard guard;
     return a_ && a_->visible();
 }
 
 IAcadApplication GetActiveOleObject(const QString& programId)
 {
+    fpu::CallGuard guard;
     return IAcadApplication(server::activeObject(programId));
 }
 
@@ -607,6 +614,7 @@ void TAcadDocument::ConnectTo(const IAcadDocument& document)
 
 void TAcadDocument::Connect()
 {
+    fpu::CallGuard guard;
     if (IsBound())
         return;
     doc_ = IAcadDocument(server::runningOrNewDocument());
@@ -619,6 +627,7 @@ void TAcadDocument::Disconnect()
 
 IAcadDocument TAcadDocument::bound()
 {
+    fpu::CallGuard guard;
     // The drawing was closed in its window: the next call goes to the
     // program's active drawing, a new one when none is open.
     if (IsBound() && doc_.document()->closed())

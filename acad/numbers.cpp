@@ -7,9 +7,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
 #include <optional>
@@ -103,14 +102,23 @@ void setDecimalSeparator(QChar separator)
 
 double StrToFloat(const QString& text)
 {
+    // A fault of the procedure's arithmetic before the conversion ends it
+    // first; the conversion's own flags are none of the procedure's.
+    fpu::check();
     const auto form = decimalForm(text, decimalSeparator());
     if (form) {
-        errno = 0;
-        char* end = nullptr;
-        const double value = strtod_l(form->c_str(), &end, cLocale());
-        const bool overflow = errno == ERANGE && std::isinf(value);
-        fpu::clear();
-        if (!overflow && end == form->c_str() + form->size())
+        double value = 0;
+        bool read = false;
+        {
+            fpu::KeepFaults keep;
+            const int savedErrno = errno;
+            errno = 0;
+            char* end = nullptr;
+            value = strtod_l(form->c_str(), &end, cLocale());
+            read = !(errno == ERANGE && std::isinf(value)) && end == form->c_str() + form->size();
+            errno = savedErrno;
+        }
+        if (read)
             return value;
     }
     throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
@@ -158,13 +166,18 @@ Digits decimalDigits(double magnitude)
 {
     // The value's digits at double precision; rounding goes on from these,
     // so that 2.675 rounds as it reads.
+    // In C notation whatever the C runtime's numeric locale is.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
+    const char* const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14).ptr;
+    const char* p = buffer;
     Digits d;
-    for (const char* p = buffer; *p && *p != 'e'; ++p)
+    for (; p != end && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
             d.ds += *p;
-    d.exp10 = std::atoi(std::strchr(buffer, 'e') + 1);
+    if (p != end && p[1] == '+')
+        p += 1;
+    if (p != end)
+        std::from_chars(p + 1, end, d.exp10);
     return d;
 }
 

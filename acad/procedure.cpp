@@ -15,8 +15,12 @@ QString runProcedure(const std::function<void()>& procedure, bool* failed)
         *failed = true;
     try {
         fpu::clear();
-        procedure();
-        fpu::check();
+        {
+            // Only the procedure itself is watched.
+            fpu::Watch watch;
+            procedure();
+            fpu::check();
+        }
         if (failed)
             *failed = false;
         return {};

@@ -34,7 +34,7 @@ TEST_F(Fields, TwoDSectionsOnlyThePartOfItsOwnPanel)
         f.SectionBody(&nozzlePanel);
         FAIL();
     } catch (const Exception& e) {
-        EXPECT_EQ(e.message(), noBodyToSectionMessage());
+        EXPECT_EQ(e.message(), QStringLiteral("Нет детали для сечения: сначала постройте ее кнопкой «3D» этой панели"));
     }
     EXPECT_EQ(ms().Count(), 2);
     EXPECT_THROW(f.SectionBody(&otherPanel), Exception);

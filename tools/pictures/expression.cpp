@@ -1,7 +1,7 @@
 #include "tools/pictures/expression.h"
 
 #include <cctype>
-#include <cstdlib>
+#include <charconv>
 #include <stdexcept>
 
 namespace pictures {
@@ -62,9 +62,13 @@ private:
         }
         skipBlanks();
         if (pos_ < text_.size() && (std::isdigit(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '.')) {
-            char* end = nullptr;
-            const double value = std::strtod(text_.c_str() + pos_, &end);
-            pos_ = static_cast<std::size_t>(end - text_.c_str());
+            // In C notation whatever the C runtime's numeric locale is.
+            double value = 0;
+            const char* const begin = text_.data() + pos_;
+            const auto [end, error] = std::from_chars(begin, text_.data() + text_.size(), value);
+            if (error != std::errc())
+                fail();
+            pos_ += static_cast<std::size_t>(end - begin);
             return value;
         }
         const std::size_t start = pos_;

@@ -46,7 +46,7 @@ TEST_F(Profiles, PipeIsTheOuterContourLessTheBoreWithTheCornerRadiusRule)
 
 TEST_F(Profiles, HotRolledAngleHasItsLegBAlongY)
 {
-    type("Panel12", {{"Edit9", "63"}, {"Edit10", "40"}, {"Edit11", "6"}, {"Edit12", "7"}, {"Edit13", "2.5"},
+    type("Panel12", {{"Edit9", "63"}, {"Edit10", "40"}, {"Edit11", "6"}, {"Edit12", "7"}, {"Edit13", dec("2.5")},
                      {"Edit14", "120"}});
     press("Panel12", "BitBtn8");
     auto angle = onlyPart();
@@ -87,31 +87,27 @@ TEST_F(Profiles, BentAngleAndChannelBendAboutTheInnerRadius)
     }
 }
 
-TEST_F(Profiles, HexagonWritesTheCircumscribedDiameterUnderEitherSeparator)
+TEST_F(Profiles, HexagonWritesTheCircumscribedDiameterWithTheSystemSeparator)
 {
     struct Case {
-        QChar separator;
-        const char* a;
+        const char* a; // with "." for the separator
         double across;
         const char* diameter;
     };
     const Case cases[] = {
-        {u'.', "10", 10, "11.5470"},
-        {u',', "10", 10, "11,5470"},
-        {u'.', "24", 24, "27.7128"},
-        {u',', "24,0", 24, "27,7128"},
+        {"10", 10, "11.5470"},
+        {"24.0", 24, "27.7128"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.diameter);
         clearDrawing();
-        acad::setDecimalSeparator(c.separator);
-        type("Panel37", {{"Edit47", QString::fromUtf8(c.a)}, {"Edit49", "50"}});
+        type("Panel37", {{"Edit47", dec(c.a)}, {"Edit49", "50"}});
         press("Panel37", "BitBtn27");
         auto bar = onlyPart();
         const double a = c.across, corner = a / std::sqrt(3.0);
         EXPECT_NEAR(bar.Volume(), std::sqrt(3.0) / 2 * a * a * 50, 1e-6);
         expectBox(bar, -a / 2, -corner, 0, a / 2, corner, 50);
-        EXPECT_EQ(text("Panel37", "Edit48"), QString::fromLatin1(c.diameter));
+        EXPECT_EQ(text("Panel37", "Edit48"), dec(c.diameter));
         EXPECT_NEAR(fields().Dim00, 2 * corner, 1e-12);
     }
     // A second press lays a second bar over the first.
@@ -125,7 +121,7 @@ TEST_F(Profiles, HexagonWritesTheCircumscribedDiameterUnderEitherSeparator)
 // r and root fillet R each span 90 - alpha degrees.
 namespace {
 struct Flanged {
-    const char* alpha;
+    double alpha;
     double h, b, s, t, R, r;
 };
 
@@ -145,10 +141,10 @@ double roundingLoss(double alphaDegrees, double radius)
 TEST_F(Profiles, HotRolledChannelOpensTowardsMinusXWithItsFlangesSloped)
 {
     const Flanged cases[] = {
-        {"7", 160, 64, 5, 8.4, 8.5, 3.5},
-        {"0", 160, 64, 5, 8.4, 8.5, 3.5},
-        {"10", 140, 60, 8, 9.5, 9.5, 5},
-        {"0", 120, 30, 3, 4.8, 0, 0},   // no roundings: zero-length arcs
+        {7, 160, 64, 5, 8.4, 8.5, 3.5},
+        {0, 160, 64, 5, 8.4, 8.5, 3.5},
+        {10, 140, 60, 8, 9.5, 9.5, 5},
+        {0, 120, 30, 3, 4.8, 0, 0},   // no roundings: zero-length arcs
     };
     for (const Flanged& c : cases) {
         SCOPED_TRACE(c.alpha);
@@ -160,10 +156,10 @@ TEST_F(Profiles, HotRolledChannelOpensTowardsMinusXWithItsFlangesSloped)
                          {"Edit32", num(c.R)},
                          {"Edit33", num(c.r)},
                          {"Edit34", "100"},
-                         {"Edit35", QString::fromUtf8(c.alpha)}});
+                         {"Edit35", num(c.alpha)}});
         press("Panel24", "BitBtn19");
         auto channel = onlyPart();
-        const double alpha = std::stod(c.alpha), w = c.b - c.s;
+        const double alpha = c.alpha, w = c.b - c.s;
         const double area =
             c.b * c.h - w * (c.h - 2 * c.t) - 2 * roundingLoss(alpha, c.r) + 2 * roundingLoss(alpha, c.R);
         EXPECT_NEAR(channel.Volume(), area * 100, 1e-6 * area * 100);
@@ -181,9 +177,9 @@ TEST_F(Profiles, HotRolledChannelOpensTowardsMinusXWithItsFlangesSloped)
 TEST_F(Profiles, IBeamIsSymmetricWithFourSlopedFlanges)
 {
     const Flanged cases[] = {
-        {"0", 200, 100, 5.2, 8.4, 9, 3.5},
-        {"7", 200, 100, 5.2, 8.4, 9, 3.5},
-        {"10", 300, 135, 6.5, 10.2, 12, 5},
+        {0, 200, 100, 5.2, 8.4, 9, 3.5},
+        {7, 200, 100, 5.2, 8.4, 9, 3.5},
+        {10, 300, 135, 6.5, 10.2, 12, 5},
     };
     for (const Flanged& c : cases) {
         SCOPED_TRACE(c.alpha);
@@ -195,10 +191,10 @@ TEST_F(Profiles, IBeamIsSymmetricWithFourSlopedFlanges)
                          {"Edit24", num(c.R)},
                          {"Edit25", num(c.r)},
                          {"Edit26", "250"},
-                         {"Edit27", QString::fromUtf8(c.alpha)}});
+                         {"Edit27", num(c.alpha)}});
         press("Panel20", "BitBtn15");
         auto beam = onlyPart();
-        const double alpha = std::stod(c.alpha), w = (c.b - c.s) / 2;
+        const double alpha = c.alpha, w = (c.b - c.s) / 2;
         const double cavity = w * (c.h - 2 * c.t) + 2 * roundingLoss(alpha, c.r) - 2 * roundingLoss(alpha, c.R);
         const double area = c.b * c.h - 2 * cavity;
         EXPECT_NEAR(beam.Volume(), area * 250, 1e-6 * area * 250);
@@ -218,22 +214,24 @@ TEST_F(Profiles, TextThatIsNoNumberStopsBeforeAnythingIsDrawn)
         const char* panel;
         const char* button;
         Texts texts;
-        const char* bad;
+        QString bad;
     };
+    // A decimal written with the separator of the other regional settings.
+    const QString otherSeparator = u'5' + QChar(acad::decimalSeparator() == u'.' ? u',' : u'.') + u'5';
     const Case cases[] = {
         {"Panel10", "BitBtn4", {{"Edit5", "40"}, {"Edit6", "20"}, {"Edit7", "2"}, {"Edit8", "100"}, {"Edit522", ""}}, ""},
         {"Panel12", "BitBtn8",
-         {{"Edit9", "63"}, {"Edit10", "40"}, {"Edit11", "5,5"}, {"Edit12", "7"}, {"Edit13", "2"}, {"Edit14", "9"}},
-         "5,5"},
+         {{"Edit9", "63"}, {"Edit10", "40"}, {"Edit11", otherSeparator}, {"Edit12", "7"}, {"Edit13", "2"}, {"Edit14", "9"}},
+         otherSeparator},
         {"Panel16", "BitBtn10", {{"Edit15", "50"}, {"Edit16", "40"}, {"Edit17", "3"}, {"Edit18", "4"}, {"Edit19", "L"}}, "L"},
         {"Panel28", "BitBtn23", {{"Edit36", " "}, {"Edit37", "40"}, {"Edit38", "3"}, {"Edit39", "4"}, {"Edit40", "6"}}, " "},
         {"Panel37", "BitBtn27", {{"Edit47", "10"}, {"Edit49", "1e"}}, "1e"},
         {"Panel24", "BitBtn19",
-         {{"Edit28", "160"}, {"Edit29", "64"}, {"Edit30", "5"}, {"Edit31", "8.4"}, {"Edit32", "8.5"}, {"Edit33", "3.5"},
+         {{"Edit28", "160"}, {"Edit29", "64"}, {"Edit30", "5"}, {"Edit31", dec("8.4")}, {"Edit32", dec("8.5")}, {"Edit33", dec("3.5")},
           {"Edit34", "100"}, {"Edit35", "7°"}},
          "7°"},
         {"Panel20", "BitBtn15",
-         {{"Edit20", "200"}, {"Edit21", "100"}, {"Edit22", "5.2"}, {"Edit23", "8.4"}, {"Edit24", "9"}, {"Edit25", "3.5"},
+         {{"Edit20", "200"}, {"Edit21", "100"}, {"Edit22", dec("5.2")}, {"Edit23", dec("8.4")}, {"Edit24", "9"}, {"Edit25", dec("3.5")},
           {"Edit26", ""}, {"Edit27", "0"}},
          ""},
     };
@@ -243,8 +241,30 @@ TEST_F(Profiles, TextThatIsNoNumberStopsBeforeAnythingIsDrawn)
         errors.clear();
         type(c.panel, c.texts);
         press(c.panel, c.button);
-        EXPECT_EQ(errors, QStringList{notAFloat(c.bad)});
+        EXPECT_EQ(errors, QStringList{notAFloat(c.bad.toUtf8().constData())});
         EXPECT_EQ(count(), 0);
     }
     EXPECT_EQ(text("Panel37", "Edit48"), QStringLiteral("keep"));
+}
+
+// A slope of 1e308 degrees overflows in its conversion to radians before the
+// sine of the infinity is invalid: the error box names the overflow, and
+// nothing is drawn.
+TEST_F(Profiles, FaultOfTheComputationNamedInTheOrderItHappened)
+{
+    const Flanged c{0, 160, 64, 5, 8.4, 8.5, 3.5};
+    type("Panel24", {{"Edit28", num(c.h)},
+                     {"Edit29", num(c.b)},
+                     {"Edit30", num(c.s)},
+                     {"Edit31", num(c.t)},
+                     {"Edit32", num(c.R)},
+                     {"Edit33", num(c.r)},
+                     {"Edit34", "100"},
+                     {"Edit35", "1e308"}});
+    type("Panel20", {{"Edit20", "200"}, {"Edit21", "100"}, {"Edit22", dec("5.2")}, {"Edit23", dec("8.4")},
+                     {"Edit24", "9"}, {"Edit25", dec("3.5")}, {"Edit26", "250"}, {"Edit27", "-1e308"}});
+    press("Panel24", "BitBtn19");
+    press("Panel20", "BitBtn15");
+    EXPECT_EQ(errors, QStringList({QStringLiteral("Floating point overflow."), QStringLiteral("Floating point overflow.")}));
+    EXPECT_EQ(count(), 0);
 }

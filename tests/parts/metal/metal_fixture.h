@@ -10,17 +10,6 @@ class MetalTest : public PanelTest {
 protected:
     MetalTest() : PanelTest(&metal::createPanels) {}
 
-    void SetUp() override
-    {
-        PanelTest::SetUp();
-        acad::setDecimalSeparator(u'.');
-    }
-    void TearDown() override
-    {
-        acad::setDecimalSeparator(u'.');
-        PanelTest::TearDown();
-    }
-
     // The area of the section of a solid by the plane x = const.
     static double areaAtX(acad::IAcad3DSolid& solid, double x)
     {

@@ -2,8 +2,6 @@
 // the bank it leaves, its axial section, and the refusals.
 #include "metal_fixture.h"
 
-#include "parts/metal/nozzle_panel.h"
-
 #include <TopAbs_ShapeEnum.hxx>
 #include <TopExp_Explorer.hxx>
 
@@ -33,7 +31,7 @@ TEST_F(Nozzle, PlainPipeWithoutGrooveLeavesMetresAndLitresInTheBank)
     auto nozzle = onlyPart();
     EXPECT_NEAR(nozzle.Volume(), ring(108, 100, 1000), 1e-6 * ring(108, 100, 1000));
     expectBox(nozzle, 0, -54, -54, 1000, 54, 54, 1e-5);
-    EXPECT_EQ(text("Panel33", "Edit46"), QStringLiteral("7.854"));
+    EXPECT_EQ(text("Panel33", "Edit46"), dec("7.854"));
     EXPECT_NEAR(fields().Dim00, 0.108, 1e-15);
     EXPECT_NEAR(fields().Dim03, 0.004, 1e-15);
     EXPECT_NEAR(fields().Dim06, 1, 1e-15);
@@ -44,21 +42,19 @@ TEST_F(Nozzle, PlainPipeWithoutGrooveLeavesMetresAndLitresInTheBank)
 TEST_F(Nozzle, GrooveChangesTheSolidButNeverTheVolume)
 {
     struct Case {
-        QChar separator;
-        const char *S, *L, *Lv, *Dv;
+        const char *S, *L, *Lv, *Dv; // with "." for the separator
         double length, groove, grooveDiameter;
         const char* litres;
     };
     const Case cases[] = {
-        {u'.', "3.5", "100", "20", "54", 100, 20, 54, "0.196"},
-        {u',', "3,5", "100,0", "20,5", "54", 100, 20.5, 54, "0,196"},
-        {u'.', "3.5", "100", "30", "60", 100, 30, 60, "0.196"},  // a raised band
+        {"3.5", "100", "20", "54", 100, 20, 54, "0.196"},
+        {"3.5", "100.0", "20.5", "54", 100, 20.5, 54, "0.196"},
+        {"3.5", "100", "30", "60", 100, 30, 60, "0.196"},  // a raised band
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.Dv);
+        SCOPED_TRACE(c.Lv);
         clearDrawing();
-        acad::setDecimalSeparator(c.separator);
-        type("Panel33", {{"Edit41", "57"}, {"Edit42", c.S}, {"Edit43", c.L}, {"Edit44", c.Lv}, {"Edit45", c.Dv}});
+        type("Panel33", {{"Edit41", "57"}, {"Edit42", dec(c.S)}, {"Edit43", dec(c.L)}, {"Edit44", dec(c.Lv)}, {"Edit45", dec(c.Dv)}});
         press("Panel33", "BitBtn26");
         auto nozzle = onlyPart();
         const double expected = ring(57, 50, c.length - c.groove) + ring(c.grooveDiameter, 50, c.groove);
@@ -68,7 +64,7 @@ TEST_F(Nozzle, GrooveChangesTheSolidButNeverTheVolume)
         // Across the groove the wall reaches only to Dv.
         EXPECT_NEAR(areaAtX(nozzle, c.length - c.groove / 2), pi / 4 * (c.grooveDiameter * c.grooveDiameter - 2500),
                     1e-6 * 2500);
-        EXPECT_EQ(text("Panel33", "Edit46"), QString::fromLatin1(c.litres));
+        EXPECT_EQ(text("Panel33", "Edit46"), dec(c.litres));
         EXPECT_EQ(fields().Dim12, c.grooveDiameter);
     }
 }
@@ -81,15 +77,15 @@ TEST_F(Nozzle, MissingGrooveDiameterAndNegativeGrooveAreRefusedBeforeDrawing)
     };
     const Case cases[] = {
         {"10", "", notAFloat("")},
-        {"-5", "50", metal::NozzlePanel::negativeGrooveMessage() + u'.'},
-        {"-5", "", metal::NozzlePanel::negativeGrooveMessage() + u'.'},
+        {"-5", "50", QStringLiteral("Длина проточки Lv не может быть отрицательной.")},
+        {"-5", "", QStringLiteral("Длина проточки Lv не может быть отрицательной.")},
     };
     edit("Panel33", "Edit46")->setText(QStringLiteral("1.000"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Lv);
         errors.clear();
         fields().Dim12 = 33;
-        type("Panel33", {{"Edit41", "57"}, {"Edit42", "3.5"}, {"Edit43", "100"}, {"Edit44", c.Lv}, {"Edit45", c.Dv}});
+        type("Panel33", {{"Edit41", "57"}, {"Edit42", dec("3.5")}, {"Edit43", "100"}, {"Edit44", c.Lv}, {"Edit45", c.Dv}});
         press("Panel33", "BitBtn26");
         EXPECT_EQ(errors, QStringList{c.message});
         EXPECT_EQ(count(), 0);
@@ -100,7 +96,7 @@ TEST_F(Nozzle, MissingGrooveDiameterAndNegativeGrooveAreRefusedBeforeDrawing)
 
 TEST_F(Nozzle, TwoDReplacesItsNozzleByTheAxialSectionAndClosesTheBore)
 {
-    type("Panel33", {{"Edit41", "57"}, {"Edit42", "3.5"}, {"Edit43", "100"}, {"Edit44", "20"}, {"Edit45", "54"}});
+    type("Panel33", {{"Edit41", "57"}, {"Edit42", dec("3.5")}, {"Edit43", "100"}, {"Edit44", "20"}, {"Edit45", "54"}});
     press("Panel33", "BitBtn26");
     auto nozzle = onlyPart();
     // Edits changed after "3D": the section shows the nozzle as drawn, the
@@ -128,8 +124,8 @@ TEST_F(Nozzle, TwoDReplacesItsNozzleByTheAxialSectionAndClosesTheBore)
 
 TEST_F(Nozzle, TwoDWithoutItsOwnNozzleChangesNothing)
 {
-    const QString refusal = acad::noBodyToSectionMessage() + u'.';
-    type("Panel33", {{"Edit41", "57"}, {"Edit42", "3.5"}, {"Edit43", "100"}, {"Edit44", "0"}});
+    const QString refusal = QStringLiteral("Нет детали для сечения: сначала постройте ее кнопкой «3D» этой панели.");
+    type("Panel33", {{"Edit41", "57"}, {"Edit42", dec("3.5")}, {"Edit43", "100"}, {"Edit44", "0"}});
     // Before any "3D".
     press("Panel33", "BitBtn28");
     EXPECT_EQ(errors, QStringList{refusal});
@@ -156,7 +152,7 @@ TEST_F(Nozzle, TwoDWithoutItsOwnNozzleChangesNothing)
 
 TEST_F(Nozzle, TwoDWithABadSizeKeepsTheNozzle)
 {
-    type("Panel33", {{"Edit41", "57"}, {"Edit42", "3.5"}, {"Edit43", "100"}, {"Edit44", "0"}});
+    type("Panel33", {{"Edit41", "57"}, {"Edit42", dec("3.5")}, {"Edit43", "100"}, {"Edit44", "0"}});
     press("Panel33", "BitBtn26");
     type("Panel33", {{"Edit43", "сто"}});
     press("Panel33", "BitBtn28");

@@ -16,7 +16,6 @@ protected:
     {
         acad::server::shutdown();
         acad::server::setReachable(true);
-        acad::setDecimalSeparator(u'.');
         shell::setErrorBoxCapture([this](const QString& text) { boxes << text; });
         form = std::make_unique<app::TForm1>();
     }
@@ -29,7 +28,12 @@ protected:
 
     QWidget* widget(const char* name) { return form->findChild<QWidget*>(QLatin1String(name)); }
     void press(const char* button) { form->findChild<QAbstractButton*>(QLatin1String(button))->click(); }
-    void type(const char* edit, const char* text) { form->findChild<QLineEdit*>(QLatin1String(edit))->setText(text); }
+    // Types a text with "." for the decimal separator as the user types it
+    // under the regional settings in force.
+    void type(const char* edit, const char* text)
+    {
+        form->findChild<QLineEdit*>(QLatin1String(edit))->setText(QString::fromUtf8(text).replace(u'.', acad::decimalSeparator()));
+    }
     int count() { return form->AcadDocument1.ModelSpace().Count(); }
 
     std::unique_ptr<app::TForm1> form;
@@ -58,7 +62,7 @@ TEST_F(MetalInTheWindow, ToolbarShowsThePanelsThatDrawAndOpenTheirTables)
     EXPECT_EQ(widget("Panel125")->geometry(), QRect(601, 0, 250, 533));
     type("Edit532", "32");
     press("BitBtn114");
-    EXPECT_EQ(form->findChild<QLineEdit*>(QStringLiteral("Edit28"))->text(), QStringLiteral("270.0"));
+    EXPECT_EQ(form->findChild<QLineEdit*>(QStringLiteral("Edit28"))->text(), QStringLiteral("270.0").replace(u'.', acad::decimalSeparator()));
 
     // The nozzle's "2D" refuses another panel's solid.
     press("SpeedButton35");
@@ -71,6 +75,6 @@ TEST_F(MetalInTheWindow, ToolbarShowsThePanelsThatDrawAndOpenTheirTables)
     press("BitBtn27");
     press("SpeedButton35");
     press("BitBtn28");
-    EXPECT_EQ(boxes, QStringList{acad::noBodyToSectionMessage() + u'.'});
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Нет детали для сечения: сначала постройте ее кнопкой «3D» этой панели.")});
     EXPECT_EQ(count(), 3);
 }
