@@ -76,16 +76,17 @@ inline std::vector<gp_Ax1> cylinderAxes(const acad::IAcadEntity& solid, double r
     return axes;
 }
 
-// The centres of mass of the plane faces of a shape.
-inline std::vector<gp_Pnt> planeFaceCentres(const TopoDS_Shape& shape)
+// The plane faces of a shape: the centre of mass of each, with its plane's normal.
+inline std::vector<gp_Ax1> planeFaces(const TopoDS_Shape& shape)
 {
-    std::vector<gp_Pnt> out;
+    std::vector<gp_Ax1> out;
     for (const TopoDS_Face& f : faces(shape)) {
-        if (BRepAdaptor_Surface(f).GetType() != GeomAbs_Plane)
+        BRepAdaptor_Surface s(f);
+        if (s.GetType() != GeomAbs_Plane)
             continue;
         GProp_GProps props;
         BRepGProp::SurfaceProperties(f, props);
-        out.push_back(props.CentreOfMass());
+        out.push_back(gp_Ax1(props.CentreOfMass(), s.Plane().Axis().Direction()));
     }
     return out;
 }
