@@ -91,4 +91,7 @@ const std::vector<PartPicture>& partPictures();
 // The rolled-metal family's pictures.
 std::vector<PartPicture> metalPictures();
 
+// The pipe-fitting family's pictures.
+std::vector<PartPicture> pipesPictures();
+
 } // namespace pictures

@@ -44,6 +44,20 @@ TEST_F(Panels, EveryPanelWaitsCollapsedWithEmptyEditsAndItsSwitchesAtStart)
     EXPECT_FALSE(control<QRadioButton>("Panel50", "RadioButton7")->isChecked());
 }
 
+TEST_F(Panels, EveryPanelShowsItsPictureAtItsSize)
+{
+    const std::pair<const char*, const char*> pictures[] = {
+        {"Panel1", "Image1"}, {"Panel41", "Image10"}, {"Panel50", "Image15"}, {"Panel57", "Image18"}};
+    for (const auto& [name, image] : pictures) {
+        SCOPED_TRACE(name);
+        const QLabel* label = control<QLabel>(name, image);
+        ASSERT_NE(label, nullptr);
+        EXPECT_FALSE(label->pixmap().isNull());
+        EXPECT_EQ(label->pixmap().size(), label->size());
+        EXPECT_TRUE(label->hasScaledContents());
+    }
+}
+
 class PipesInTheWindow : public ::testing::Test {
 protected:
     void SetUp() override
