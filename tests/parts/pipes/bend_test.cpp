@@ -132,3 +132,24 @@ TEST_F(Bend, AllFourSizesAreReadBeforeDrawing)
     EXPECT_EQ(count(), 0);
     EXPECT_EQ(fields().Dim07, 150);
 }
+
+TEST_F(Bend, ARefusedSweepLeavesItsProfileAndTheEarlierBendKeepsItsSection)
+{
+    type("Panel41", {{"Edit50", "100"}, {"Edit51", "5"}, {"Edit52", "150"}, {"Edit53", "90"}});
+    press("Panel41", "BitBtn31");
+    // No angle, no sweep: the drawing refuses it; the outer circle's
+    // polyline and region stay, and the first bend stays the panel's part.
+    type("Panel41", {{"Edit53", "0"}});
+    press("Panel41", "BitBtn31");
+    ASSERT_EQ(errors.size(), 1);
+    ASSERT_EQ(count(), 3);
+    EXPECT_EQ(item(1).ObjectName(), QStringLiteral("AcDbPolyline"));
+    EXPECT_EQ(item(2).ObjectName(), QStringLiteral("AcDbRegion"));
+    errors.clear();
+    press("Panel41", "BitBtn32");
+    EXPECT_TRUE(errors.isEmpty());
+    ASSERT_EQ(count(), 5);
+    EXPECT_NEAR(item(2).as<acad::IAcadRegion>().Area(), 2 * 5 * 200 * pi / 2, 1e-6);
+    expectLine(item(3), 0, 45, 0, -45);
+    expectLine(item(4), -245, -200, -155, -200);
+}
