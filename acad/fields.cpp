@@ -3,6 +3,8 @@
 #include "acad/errors.h"
 #include "acad/model.h"
 
+#include <utility>
+
 namespace acad {
 
 double& WorkingFields::Dim(int k)
@@ -79,8 +81,14 @@ QString noBodyToSectionMessage()
 
 void WorkingFields::KeepBody(const void* owner)
 {
+    KeepBody(owner, {});
+}
+
+void WorkingFields::KeepBody(const void* owner, std::vector<double> sizes)
+{
     bodyOwner_ = owner;
     keptBody_ = BodySolid;
+    keptSizes_ = std::move(sizes);
 }
 
 void WorkingFields::SectionBody(const void* owner, double lineStartX)

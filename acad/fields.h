@@ -92,6 +92,11 @@ public:
     // solid of that panel's, nothing changes and the procedure fails.
     void KeepBody(const void* owner);
     void SectionBody(const void* owner, double lineStartX = 77.0);
+    // KeepBody with the sizes the part was drawn from, so that its "2D"
+    // draws its lines from them whatever the bank holds by then; KeptSizes
+    // gives them back once SectionBody has found the part.
+    void KeepBody(const void* owner, std::vector<double> sizes);
+    const std::vector<double>& KeptSizes() const { return keptSizes_; }
 
     // The 2D line idiom: a line, arc or circle in the XY plane with its
     // lineweight and, where colour >= 0, its colour.
@@ -102,6 +107,7 @@ public:
 private:
     const void* bodyOwner_ = nullptr;
     IAcad3DSolid keptBody_;
+    std::vector<double> keptSizes_;
 };
 
 // The message shown when a "2D" button finds no part of its own to section.

@@ -51,6 +51,31 @@ TEST_F(Fields, TwoDSectionsOnlyThePartOfItsOwnPanel)
     EXPECT_EQ(ms().Count(), 2);
 }
 
+TEST_F(Fields, TwoDGetsBackTheSizesItsPartWasDrawnFrom)
+{
+    WorkingFields f(connection);
+    int headPanel = 0, bendPanel = 0;
+    f.BodySolid = ms().AddCylinder(AcadPoint(0, 0, 0), 10, 20);
+    f.KeepBody(&headPanel, {1000, 250, 40, 10});
+    IAcad3DSolid head = f.BodySolid;
+    // Another panel's "3D" keeps its own part with its own sizes; the head's
+    // "2D" is refused and its sizes are gone with it.
+    f.BodySolid = ms().AddBox(AcadPoint(50, 0, 0), 5, 5, 5);
+    f.KeepBody(&bendPanel, {100, 5});
+    EXPECT_THROW(f.SectionBody(&headPanel), Exception);
+    EXPECT_EQ(f.KeptSizes(), (std::vector<double>{100, 5}));
+    // The head kept again: its "2D" finds it and its sizes, whatever the bank holds.
+    f.BodySolid = head;
+    f.KeepBody(&headPanel, {1000, 250, 40, 10});
+    f.Dim00 = 12;
+    f.SectionBody(&headPanel);
+    EXPECT_EQ(f.KeptSizes(), (std::vector<double>{1000, 250, 40, 10}));
+    // A part kept without sizes leaves none from before.
+    f.BodySolid = ms().AddBox(AcadPoint(50, 0, 0), 5, 5, 5);
+    f.KeepBody(&bendPanel);
+    EXPECT_TRUE(f.KeptSizes().empty());
+}
+
 TEST_F(Fields, LinesArcsAndCirclesOfTheLineIdiom)
 {
     WorkingFields f(connection);

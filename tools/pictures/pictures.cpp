@@ -11,7 +11,7 @@ const std::vector<PartPicture>& partPictures()
 {
     static const std::vector<PartPicture> all = [] {
         std::vector<PartPicture> records;
-        for (auto family : {&metalPictures, &designPictures})
+        for (auto family : {&metalPictures, &designPictures, &pipesPictures})
             for (PartPicture& p : family())
                 records.push_back(std::move(p));
         return records;

@@ -93,5 +93,7 @@ std::vector<PartPicture> metalPictures();
 
 // The design-element family's pictures.
 std::vector<PartPicture> designPictures();
+// The pipe-fitting family's pictures.
+std::vector<PartPicture> pipesPictures();
 
 } // namespace pictures

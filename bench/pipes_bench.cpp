@@ -1,0 +1,147 @@
+// Speed of the pipe-fitting panels: one part drawn through its panel, from
+// the press of its "3D" button to the coloured solid (the head and the bend
+// also with their "2D" section, the square flange's drawing by itself).
+#include "parts/pipes/pipes_panels.h"
+
+#include "acad/fields.h"
+#include "acad/interfaces.h"
+#include "acad/model.h"
+#include "app/shell/errorbox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+class BenchWindow : public shell::PanelContext {
+public:
+    acad::WorkingFields& fields() override { return fields_; }
+    void NetPan() override {}
+    void FullPanelLayout(QWidget* panel) override { panel->resize(601, 459); }
+    void SidePanelLayout(QWidget* panel) override { panel->resize(465, 336); }
+    void TableSidePanelLayout(QWidget* sidePanel) override { sidePanel->setGeometry(601, 0, 250, 533); }
+    acad::TAcadDocument connection;
+
+private:
+    acad::WorkingFields fields_{connection};
+};
+
+using Texts = std::vector<std::pair<const char*, const char*>>;
+
+// One panel with its inputs typed, pressed again and again; the drawing is
+// emptied between presses outside the measured time.
+void drawPart(benchmark::State& state, const char* panelName, const Texts& texts, const char* button,
+              const char* secondButton = nullptr)
+{
+    acad::server::shutdown();
+    BenchWindow window;
+    window.connection.Connect();
+    QWidget area;
+    pipes::createPanels(window, &area);
+    QString failure;
+    shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
+    auto* panel = area.findChild<QWidget*>(QString::fromLatin1(panelName));
+    for (const auto& [name, text] : texts)
+        panel->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    auto* press = panel->findChild<QAbstractButton*>(QString::fromLatin1(button));
+    auto* pressAfter = secondButton ? panel->findChild<QAbstractButton*>(QString::fromLatin1(secondButton)) : nullptr;
+    acad::IAcadModelSpace ms = window.connection.ModelSpace();
+    for (auto _ : state) {
+        press->click();
+        if (pressAfter)
+            pressAfter->click();
+        state.PauseTiming();
+        if (!failure.isEmpty() || ms.Count() == 0) {
+            state.SkipWithError(failure.toStdString().c_str());
+            break;
+        }
+        for (int k = ms.Count() - 1; k >= 0; --k)
+            ms.Item(k).Delete();
+        state.ResumeTiming();
+    }
+    shell::setErrorBoxCapture({});
+    acad::server::shutdown();
+}
+
+const Texts kHead{{"Edit1", "1000"}, {"Edit2", "250"}, {"Edit3", "40"}, {"Edit4", "10"}};
+const Texts kBend{{"Edit50", "100"}, {"Edit51", "5"}, {"Edit52", "150"}, {"Edit53", "90"}};
+const Texts kSquareFlange{{"Edit70", "100"}, {"Edit71", "70"}, {"Edit72", "10"},
+                          {"Edit73", "40"},  {"Edit74", "11"}, {"Edit75", "12"}};
+
+void EllipticHead(benchmark::State& state)
+{
+    drawPart(state, "Panel1", kHead, "BitBtn2");
+}
+
+void EllipticHeadWithSection(benchmark::State& state)
+{
+    drawPart(state, "Panel1", kHead, "BitBtn2", "BitBtn1");
+}
+
+void PipeBend(benchmark::State& state)
+{
+    drawPart(state, "Panel41", kBend, "BitBtn31");
+}
+
+void PipeBendWithSection(benchmark::State& state)
+{
+    drawPart(state, "Panel41", kBend, "BitBtn31", "BitBtn32");
+}
+
+void SquareFlange(benchmark::State& state)
+{
+    drawPart(state, "Panel50", kSquareFlange, "BitBtn45");
+}
+
+void SquareFlangeDrawing(benchmark::State& state)
+{
+    drawPart(state, "Panel50", kSquareFlange, "BitBtn44");
+}
+
+void FlatFlange4Holes(benchmark::State& state)
+{
+    drawPart(state, "Panel57",
+             {{"Edit91", "125"}, {"Edit92", "16"}, {"Edit93", "4"}, {"Edit94", "18"}, {"Edit95", "57"}, {"Edit96", "5"},
+              {"Edit97", "70"}, {"Edit98", "160"}, {"Edit99", "2"}, {"Edit100", "3"}, {"Edit101", "1"}},
+             "BitBtn52");
+}
+
+void FlatFlange24Holes(benchmark::State& state)
+{
+    drawPart(state, "Panel57",
+             {{"Edit91", "950"}, {"Edit92", "30"}, {"Edit93", "24"}, {"Edit94", "33"}, {"Edit95", "820"},
+              {"Edit96", "10"}, {"Edit97", "850"}, {"Edit98", "1015"}, {"Edit99", "3"}, {"Edit100", "4"},
+              {"Edit101", "2"}},
+             "BitBtn52");
+}
+
+} // namespace
+
+BENCHMARK(EllipticHead)->Unit(benchmark::kMillisecond);
+BENCHMARK(EllipticHeadWithSection)->Unit(benchmark::kMillisecond);
+BENCHMARK(PipeBend)->Unit(benchmark::kMillisecond);
+BENCHMARK(PipeBendWithSection)->Unit(benchmark::kMillisecond);
+BENCHMARK(SquareFlange)->Unit(benchmark::kMillisecond);
+BENCHMARK(SquareFlangeDrawing)->Unit(benchmark::kMillisecond);
+BENCHMARK(FlatFlange4Holes)->Unit(benchmark::kMillisecond);
+BENCHMARK(FlatFlange24Holes)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

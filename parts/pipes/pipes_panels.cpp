@@ -1,0 +1,31 @@
+#include "parts/pipes/pipes_panels.h"
+
+#include "parts/pipes/bend_panel.h"
+#include "parts/pipes/flat_flange_panel.h"
+#include "parts/pipes/head_panel.h"
+#include "parts/pipes/square_flange_panel.h"
+
+#include "resources/panel_pictures.h"
+
+namespace pipes {
+
+namespace {
+
+// A panel waits collapsed at its place in the window until it is shown.
+void collapseAt(QWidget* panel, int left, int top)
+{
+    panel->setGeometry(left, top, 0, 0);
+}
+
+} // namespace
+
+void createPanels(shell::PanelContext& context, QWidget* clientArea)
+{
+    resources::registerPanelPictures();
+    collapseAt(new HeadPanel(context, clientArea), 0, 50);
+    collapseAt(new BendPanel(context, clientArea), 0, 50);
+    collapseAt(new SquareFlangePanel(context, clientArea), 0, 50);
+    collapseAt(new FlatFlangePanel(context, clientArea), 0, 50);
+}
+
+} // namespace pipes

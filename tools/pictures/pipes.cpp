@@ -1,0 +1,84 @@
+// The pictures of the pipe-fitting panels. Every part lies as its panel
+// draws it: the head's axis along +Y, the bend in the plane z = 0 with its
+// first end at the origin, the square flange on the XY plane, the flat
+// flange's axis along +X.
+#include "tools/pictures/records.h"
+
+namespace pictures {
+
+namespace {
+
+// Straight at the plane z = 0, where the axial sections lie.
+constexpr View kFront{{0, 0, 1}, {0, 1, 0}};
+// Mostly from above, a little from the front and the right: the plan with
+// the plate's thickness in view.
+constexpr View kAboveFront{{0.25, -0.6, 1}, {0, 1, 0}};
+
+} // namespace
+
+std::vector<PartPicture> pipesPictures()
+{
+    using M = Mark;
+    return {
+        // The head from outer sizes, cut through its axis.
+        {"pipes/head.png", "Panel1", "Image1", "BitBtn2",
+         {{"Edit1", "D", 400}, {"Edit2", "h", 100}, {"Edit3", "h1", 50}, {"Edit4", "S", 20}},
+         kFront,
+         Vector{0, 0, 1},
+         {{M::Axis, "", {"0", "-h/5", "0"}, {"0", "h1 + h + h/5", "0"}, {}},
+          {M::Linear, "D", {"-D/2", "0", "0"}, {"D/2", "0", "0"}, {"0", "-h/3", "0"}},
+          {M::Linear, "h*", {"0", "h1 + h", "0"}, {"0", "h1", "0"}, {"D/2 + D/10", "0", "0"}},
+          {M::Linear, "h1", {"-D/2", "0", "0"}, {"-D/2", "h1", "0"}, {"-D/10", "0", "0"}},
+          {M::Linear, "S", {"-D/2", "h1*0.6", "0"}, {"-D/2 + S", "h1*0.6", "0"}, {}}}},
+
+        // The bend seen along its bend axis, cut in the plane of its centre
+        // line; the centre lines from the bend axis through both ends hold
+        // the angle between them.
+        {"pipes/bend.png", "Panel41", "Image10", "BitBtn31",
+         {{"Edit50", "D", 60}, {"Edit51", "s", 6}, {"Edit52", "R", 60}, {"Edit53", "Alfa", 90}},
+         kFront,
+         Vector{0, 0, 1},
+         {{M::Axis, "", {"0", "-(R + D/2)", "0"}, {"0", "D/2 + D/4", "0"}, {}},
+          {M::Axis, "", {"0", "-(R + D/2)", "0"}, {"-(R + D/2) - D/2 - D/4", "-(R + D/2)", "0"}, {}},
+          {M::Linear, "D", {"0", "-D/2", "0"}, {"0", "D/2", "0"}, {"D/2", "0", "0"}},
+          {M::Linear, "s", {"-(R + D/2) - D/2", "-(R + D/2)", "0"}, {"-(R + D/2) - D/2 + s", "-(R + D/2)", "0"},
+           {"0", "-D/3", "0"}},
+          {M::Linear, "R", {"0", "-(R + D/2)", "0"}, {"-R*0.7071", "-(R + D/2) + R*0.7071", "0"}, {}}}},
+
+        // The plate with its holes, mostly in plan.
+        {"pipes/square_flange.png", "Panel50", "Image15", "BitBtn45",
+         {{"Edit70", "L", 100}, {"Edit71", "M", 70}, {"Edit72", "R", 10}, {"Edit73", "D", 40}, {"Edit74", "d", 11},
+          {"Edit75", "H", 12}},
+         kAboveFront,
+         {},
+         {{M::Linear, "L", {"0", "R", "0"}, {"L", "R", "0"}, {"0", "-R - L/6", "0"}},
+          {M::Linear, "M", {"L/2 - M/2", "L/2 + M/2", "H"}, {"L/2 + M/2", "L/2 + M/2", "H"},
+           {"0", "L/2 - M/2 + L/8", "0"}},
+          {M::Linear, "D", {"L/2 - D/2", "L/2", "H"}, {"L/2 + D/2", "L/2", "H"}, {}},
+          {M::Leader, "d", {"L/2 + M/2 + d*0.35", "L/2 - M/2 - d*0.35", "H"}, {"L + L/8", "L/2 - M/2 + L/10", "H"}, {}},
+          {M::Leader, "R", {"R - R*0.7071", "L - R + R*0.7071", "H"}, {"-L/8", "L + L/12", "H"}, {}},
+          {M::Linear, "H", {"L", "L/2", "0"}, {"L", "L/2", "H"}, {"L/8", "0", "0"}}}},
+
+        // The flange cut through its axis and two of its bolt holes.
+        {"pipes/flat_flange.png", "Panel57", "Image18", "BitBtn52",
+         {{"Edit91", "D1", 125}, {"Edit92", "b", 16}, {"Edit93", "n", 4}, {"Edit94", "d", 18}, {"Edit95", "dv", 57},
+          {"Edit96", "h", 5}, {"Edit97", "D2", 70}, {"Edit98", "D", 160}, {"Edit99", "z", 4}, {"Edit100", "s", 3},
+          {"Edit101", "f", 2}},
+         kFront,
+         Vector{0, 0, 1},
+         {{M::Axis, "", {"-15", "0", "0"}, {"b + h + 15", "0", "0"}, {}},
+          {M::Linear, "D", {"z", "-D/2", "0"}, {"z", "D/2", "0"}, {"-z - 45", "0", "0"}},
+          {M::Linear, "D1", {"0", "-D1/2", "0"}, {"0", "D1/2", "0"}, {"-22", "0", "0"}},
+          {M::Linear, "d\u0432", {"b + h - s", "-dv/2", "0"}, {"b + h - s", "dv/2", "0"}, {"s + 14", "0", "0"}},
+          {M::Linear, "D2", {"b + h", "-D2/2", "0"}, {"b + h", "D2/2", "0"}, {"34", "0", "0"}},
+          {M::Linear, "b", {"0", "D/2 - z", "0"}, {"b", "D/2 - z", "0"}, {"0", "z + 14", "0"}},
+          {M::Linear, "h", {"b", "-D/2 + z", "0"}, {"b + h", "-D/2 + z", "0"}, {"0", "-z - 14", "0"}},
+          {M::Linear, "d", {"b/2", "-D1/2 - d/2", "0"}, {"b/2", "-D1/2 + d/2", "0"}, {}},
+          {M::Leader, "n", {"b/2", "D1/2 - d/2", "0"}, {"b + h + 22", "D1/2 - d", "0"}, {}},
+          {M::Leader, "z", {"b - z/2", "D/2 - z/2", "0"}, {"b + h + 14", "D/2 + 8", "0"}, {}},
+          {M::Leader, "s", {"b + h - s/2", "dv/2 + s/2", "0"}, {"b + h + 22", "dv/2 - 14", "0"}, {}},
+          {M::Leader, "f", {"b - f/2", "D1/2 + d/2 + f/2", "0"}, {"b + h + 22", "D1/2 + d", "0"}, {}}}},
+    };
+}
+
+} // namespace pictures
