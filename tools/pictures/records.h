@@ -92,3 +92,10 @@ const std::vector<PartPicture>& partPictures();
 std::vector<PartPicture> metalPictures();
 
 } // namespace pictures
+
+namespace pictures {
+
+// The seal family's pictures.
+std::vector<PartPicture> sealsPictures();
+
+} // namespace pictures

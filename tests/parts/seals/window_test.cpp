@@ -6,6 +6,7 @@
 #include "app/window/form1.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -54,4 +55,20 @@ TEST_F(SealsInTheWindow, ToolbarShowsTheSealPanelsAndTheCollarTableOpensBesideTh
     press("SpeedButton51");
     EXPECT_EQ(widget("Panel139")->size(), QSize(0, 0));
     EXPECT_TRUE(boxes.isEmpty());
+}
+
+TEST_F(SealsInTheWindow, EverySealPanelShowsItsPictureAtItsSize)
+{
+    const std::pair<const char*, const char*> pictures[] = {
+        {"Panel53", "Image16"}, {"Panel54", "Image17"}, {"Panel68", "Image26"}, {"Panel69", "Image27"},
+        {"Panel69", "Image28"}, {"Panel69", "Image29"}, {"Panel139", "Panel139Picture"}};
+    for (const auto& [panel, image] : pictures) {
+        SCOPED_TRACE(image);
+        const auto* label = widget(panel)->findChild<QLabel*>(QLatin1String(image));
+        ASSERT_NE(label, nullptr);
+        EXPECT_FALSE(label->pixmap().isNull());
+        EXPECT_TRUE(label->hasScaledContents());
+        if (QByteArray(image) != "Panel139Picture")
+            EXPECT_EQ(label->pixmap().size(), label->size());
+    }
 }
