@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 namespace seals::collar_sizes {
 
