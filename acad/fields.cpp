@@ -113,7 +113,8 @@ void WorkingFields::Line2D(double x1, double y1, double x2, double y2, int linew
         LastLine.put_color(colour);
 }
 
-void WorkingFields::Arc2D(double cx, double cy, double radius, double startAngle, double endAngle, int lineweight)
+void WorkingFields::Arc2D(double cx, double cy, double radius, double startAngle, double endAngle, int lineweight,
+                          int colour)
 {
     BasePoint = AcadPoint(cx, cy, 0);
     ArcRadius = radius;
@@ -121,6 +122,8 @@ void WorkingFields::Arc2D(double cx, double cy, double radius, double startAngle
     ArcEndAngle = endAngle;
     LastArc = ModelSpace().AddArc(BasePoint, ArcRadius, ArcStartAngle, ArcEndAngle);
     LastArc.put_Lineweight(lineweight);
+    if (colour >= 0)
+        LastArc.put_color(colour);
 }
 
 void WorkingFields::Circle2D(double cx, double cy, double radius, int lineweight)

@@ -101,7 +101,8 @@ public:
     // The 2D line idiom: a line, arc or circle in the XY plane with its
     // lineweight and, where colour >= 0, its colour.
     void Line2D(double x1, double y1, double x2, double y2, int lineweight, int colour = -1);
-    void Arc2D(double cx, double cy, double radius, double startAngle, double endAngle, int lineweight = 50);
+    void Arc2D(double cx, double cy, double radius, double startAngle, double endAngle, int lineweight = 50,
+               int colour = -1);
     void Circle2D(double cx, double cy, double radius, int lineweight = 50);
 
 private:

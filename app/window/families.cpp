@@ -3,6 +3,7 @@
 #include "parts/metal/metal_panels.h"
 #include "parts/design/design_panels.h"
 #include "parts/pipes/pipes_panels.h"
+#include "parts/seals/seal_panels.h"
 
 namespace app {
 
@@ -12,6 +13,7 @@ std::vector<CreatePanels> partFamilies()
         &metal::createPanels,
         &design::createPanels,
         &pipes::createPanels,
+        &seals::createPanels,
     };
 }
 

@@ -84,9 +84,17 @@ TEST_F(Fields, LinesArcsAndCirclesOfTheLineIdiom)
     EXPECT_EQ(f.LastLine.get_color(), 1);
     f.Arc2D(0, 0, 5, 0, M_PI / 2);
     expectBox(f.LastArc, 0, 0, 0, 5, 5, 0);
+    EXPECT_EQ(f.LastArc.get_Lineweight(), 50);
+    const int uncoloured = f.LastArc.get_color();
+    EXPECT_NE(uncoloured, 1);
+    // An arc of a coloured outline: the quarter from 12 to 9 o'clock.
+    f.Arc2D(2, 3, 4, M_PI / 2, M_PI, 25, 1);
+    EXPECT_EQ(f.LastArc.get_color(), 1);
+    EXPECT_EQ(f.LastArc.get_Lineweight(), 25);
+    expectBox(f.LastArc, -2, 3, 0, 2, 7, 0);
     f.Circle2D(1, 1, 2, 0);
     expectBox(f.LastCircle, -1, -1, 0, 3, 3, 0);
-    EXPECT_EQ(ms().Count(), 3);
+    EXPECT_EQ(ms().Count(), 4);
 }
 
 TEST(Connection, UnreachableProgramLeavesTheConnectionUnbound)

@@ -97,3 +97,10 @@ std::vector<PartPicture> designPictures();
 std::vector<PartPicture> pipesPictures();
 
 } // namespace pictures
+
+namespace pictures {
+
+// The seal family's pictures.
+std::vector<PartPicture> sealsPictures();
+
+} // namespace pictures

@@ -1,0 +1,158 @@
+// Speed of the seal panels: one seal drawn through its panel, from the
+// press of its button to the coloured solids (the groove or seat and the
+// seal; the cuff with its spring and insert; the face seal's section).
+#include "parts/seals/seal_panels.h"
+
+#include "acad/fields.h"
+#include "acad/interfaces.h"
+#include "acad/model.h"
+#include "acad/numbers.h"
+#include "app/shell/errorbox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+class BenchWindow : public shell::PanelContext {
+public:
+    acad::WorkingFields& fields() override { return fields_; }
+    void NetPan() override {}
+    void FullPanelLayout(QWidget* panel) override { panel->resize(601, 459); }
+    void SidePanelLayout(QWidget* panel) override { panel->resize(465, 336); }
+    void TableSidePanelLayout(QWidget* sidePanel) override { sidePanel->setGeometry(601, 0, 250, 533); }
+    acad::TAcadDocument connection;
+
+private:
+    acad::WorkingFields fields_{connection};
+};
+
+using Texts = std::vector<std::pair<const char*, const char*>>;
+
+// One panel with its inputs typed, pressed again and again; the drawing is
+// emptied between presses outside the measured time.
+void drawPart(benchmark::State& state, const char* panelName, const Texts& texts, const char* button,
+              const char* radio = nullptr)
+{
+    acad::server::shutdown();
+    acad::setDecimalSeparator(u'.');
+    BenchWindow window;
+    window.connection.Connect();
+    QWidget area;
+    seals::createPanels(window, &area);
+    QString failure;
+    shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
+    auto* panel = area.findChild<QWidget*>(QString::fromLatin1(panelName));
+    for (const auto& [name, text] : texts)
+        panel->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    auto* press = panel->findChild<QAbstractButton*>(QString::fromLatin1(button));
+    if (radio)
+        panel->findChild<QRadioButton*>(QString::fromLatin1(radio))->setChecked(true);
+    acad::IAcadModelSpace ms = window.connection.ModelSpace();
+    for (auto _ : state) {
+        press->click();
+        state.PauseTiming();
+        if (!failure.isEmpty() || ms.Count() == 0) {
+            state.SkipWithError(failure.toStdString().c_str());
+            break;
+        }
+        for (int k = ms.Count() - 1; k >= 0; --k)
+            ms.Item(k).Delete();
+        state.ResumeTiming();
+    }
+    shell::setErrorBoxCapture({});
+    acad::server::shutdown();
+}
+
+const Texts kFace{{"Edit76", "40"}, {"Edit77", "30"}, {"Edit78", "2"}, {"Edit79", "0.5"}, {"Edit80", "0.2"}};
+
+void FaceSeal(benchmark::State& state)
+{
+    drawPart(state, "Panel53", kFace, "BitBtn47");
+}
+
+void FaceSealVariantB(benchmark::State& state)
+{
+    drawPart(state, "Panel53", kFace, "BitBtn47", "RadioButton10");
+}
+
+void FaceSealSection(benchmark::State& state)
+{
+    drawPart(state, "Panel53", kFace, "BitBtn48");
+}
+
+void RadialSeal(benchmark::State& state)
+{
+    drawPart(state, "Panel54",
+             {{"Edit81", "48"}, {"Edit82", "42"}, {"Edit83", "0"}, {"Edit84", "0"}, {"Edit85", "8"}, {"Edit86", "0.4"},
+              {"Edit87", "0.3"}, {"Edit88", "50"}, {"Edit90", "0"}, {"Edit89", "1"}},
+             "BitBtn51");
+}
+
+const Texts kCuff{{"Edit125", "40"}, {"Edit126", "20"}, {"Edit133", "10"}, {"Edit134", "13"}};
+
+void ShaftCuff(benchmark::State& state)
+{
+    drawPart(state, "Panel68", kCuff, "BitBtn63");
+}
+
+void ShaftCuffWithDustLip(benchmark::State& state)
+{
+    drawPart(state, "Panel68", kCuff, "BitBtn63", "RadioButton14");
+}
+
+void PistonCollar(benchmark::State& state)
+{
+    drawPart(state, "Panel69",
+             {{"Edit212", "40.025"}, {"Edit213", "39.84"}, {"Edit214", "30"}, {"Edit215", "24"}, {"Edit216", "10"},
+              {"Edit217", "4"}, {"Edit218", "0.5"}, {"Edit223", "2"}, {"Edit224", "1.2"}},
+             "BitBtn65");
+}
+
+void RodCollar(benchmark::State& state)
+{
+    drawPart(state, "Panel69",
+             {{"Edit219", "5.97"}, {"Edit220", "6.01"}, {"Edit221", "10"}, {"Edit222", "14"}, {"Edit225", "6"},
+              {"Edit226", "12"}, {"Edit223", "1"}, {"Edit224", "0.6"}},
+             "BitBtn66");
+}
+
+void RodCollarLargeRod(benchmark::State& state)
+{
+    drawPart(state, "Panel69",
+             {{"Edit219", "39.93"}, {"Edit220", "40.03"}, {"Edit222", "60"}, {"Edit225", "12"}, {"Edit226", "18"},
+              {"Edit223", "2.5"}, {"Edit224", "1.5"}},
+             "BitBtn66");
+}
+
+} // namespace
+
+BENCHMARK(FaceSeal)->Unit(benchmark::kMillisecond);
+BENCHMARK(FaceSealVariantB)->Unit(benchmark::kMillisecond);
+BENCHMARK(FaceSealSection)->Unit(benchmark::kMillisecond);
+BENCHMARK(RadialSeal)->Unit(benchmark::kMillisecond);
+BENCHMARK(ShaftCuff)->Unit(benchmark::kMillisecond);
+BENCHMARK(ShaftCuffWithDustLip)->Unit(benchmark::kMillisecond);
+BENCHMARK(PistonCollar)->Unit(benchmark::kMillisecond);
+BENCHMARK(RodCollar)->Unit(benchmark::kMillisecond);
+BENCHMARK(RodCollarLargeRod)->Unit(benchmark::kMillisecond);
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

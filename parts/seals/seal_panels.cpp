@@ -1,0 +1,37 @@
+#include "parts/seals/seal_panels.h"
+
+#include "parts/seals/collar_panel.h"
+#include "parts/seals/collar_table.h"
+#include "parts/seals/face_seal_panel.h"
+#include "parts/seals/radial_seal_panel.h"
+#include "parts/seals/shaft_cuff_panel.h"
+
+#include "resources/panel_pictures.h"
+
+namespace seals {
+
+namespace {
+
+// A panel waits collapsed at its place in the window until it is shown.
+void collapseAt(QWidget* panel, int left, int top)
+{
+    panel->setGeometry(left, top, 0, 0);
+}
+
+} // namespace
+
+void createPanels(shell::PanelContext& context, QWidget* clientArea)
+{
+    resources::registerPanelPictures();
+    auto* collar = new CollarPanel(context, clientArea);
+    auto* table = new CollarTable(context, clientArea, collar->tableEdits());
+    collar->setTable(table);
+
+    collapseAt(new FaceSealPanel(context, clientArea), 0, 50);
+    collapseAt(new RadialSealPanel(context, clientArea), 0, 50);
+    collapseAt(new ShaftCuffPanel(context, clientArea), 0, 50);
+    collapseAt(collar, 0, 50);
+    collapseAt(table, 601, 0);
+}
+
+} // namespace seals
