@@ -1,6 +1,7 @@
 #include "app/window/families.h"
 
 #include "parts/metal/metal_panels.h"
+#include "parts/fasteners/fastener_panels.h"
 
 namespace app {
 
@@ -8,6 +9,7 @@ std::vector<CreatePanels> partFamilies()
 {
     return {
         &metal::createPanels,
+        &fasteners::createPanels,
     };
 }
 

@@ -1,0 +1,69 @@
+#pragma once
+// The fastener panels in a client area of their own, over a fresh drawing,
+// and the volumes of the shapes their parts are made of.
+#include "parts/fasteners/fastener_panels.h"
+
+#include "support/panel_fixture.h"
+
+#include <cmath>
+
+class FastenerTest : public PanelTest {
+protected:
+    FastenerTest() : PanelTest(&fasteners::createPanels) {}
+
+    // The area of the section of a solid by the plane through three points.
+    static double sectionArea(acad::IAcad3DSolid& solid, const acad::AcadPoint& p1, const acad::AcadPoint& p2,
+                              const acad::AcadPoint& p3)
+    {
+        acad::IAcadRegion r = solid.SectionSolid(p1, p2, p3);
+        const double area = r.Area();
+        r.Delete();
+        return area;
+    }
+    static double areaAtZ(acad::IAcad3DSolid& solid, double z)
+    {
+        return sectionArea(solid, {0, 0, z}, {77, 0, z}, {0, 77, z});
+    }
+    static double areaAtY(acad::IAcad3DSolid& solid, double y)
+    {
+        return sectionArea(solid, {0, y, 0}, {77, y, 0}, {0, y, 77});
+    }
+};
+
+// The region between two lines at right angles and a quarter circle of
+// radius a touching both (a fillet or a flare): its area and the distance
+// of its centroid from either line.
+inline double spandrelArea(double a)
+{
+    return a * a * (1 - pi / 4);
+}
+inline double spandrelCentroid(double a)
+{
+    return a * (10 - 3 * pi) / (12 - 3 * pi);
+}
+// The ring swept by that region about an axis parallel to one of its lines,
+// that line at the distance `base` from the axis and the region beyond it.
+inline double spandrelRing(double base, double a)
+{
+    return 2 * pi * (base + spandrelCentroid(a)) * spandrelArea(a);
+}
+// A frustum of height h between the radii r1 and r2.
+inline double frustum(double r1, double r2, double h)
+{
+    return pi * h / 3 * (r1 * r1 + r1 * r2 + r2 * r2);
+}
+// A spherical cap of height h on a sphere of radius R.
+inline double sphericalCap(double R, double h)
+{
+    return pi * h * h * (3 * R - h) / 3;
+}
+// Simpson's rule with n (even) intervals.
+template <class F>
+double integrate(F f, double a, double b, int n = 2000)
+{
+    const double step = (b - a) / n;
+    double sum = f(a) + f(b);
+    for (int k = 1; k < n; ++k)
+        sum += f(a + k * step) * (k % 2 ? 4 : 2);
+    return sum * step / 3;
+}
