@@ -67,3 +67,22 @@ double integrate(F f, double a, double b, int n = 2000)
         sum += f(a + k * step) * (k % 2 ? 4 : 2);
     return sum * step / 3;
 }
+
+// The colour of a part whose procedure stopped before colouring it.
+constexpr int kUncoloured = 256;
+
+// The circular segment between the chord from (x0, y0) to (x1, y1) and the
+// shorter arc of radius r about (cx, cy): its area and the y of its centroid.
+struct Segment {
+    double area, y;
+};
+inline Segment circularSegment(double cx, double cy, double r, double x0, double y0, double x1, double y1)
+{
+    const double chord = std::hypot(x1 - x0, y1 - y0);
+    const double theta = 2 * std::asin(chord / (2 * r));
+    const double area = r * r / 2 * (theta - std::sin(theta));
+    // The centroid lies on the bisector, beyond the chord as seen from the centre.
+    const double mx = (x0 + x1) / 2 - cx, my = (y0 + y1) / 2 - cy;
+    const double distance = 4 * r * std::pow(std::sin(theta / 2), 3) / (3 * (theta - std::sin(theta)));
+    return {area, cy + my / std::hypot(mx, my) * distance};
+}
