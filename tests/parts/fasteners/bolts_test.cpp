@@ -4,14 +4,6 @@
 
 namespace {
 
-// The width of a strip |y| <= a across a disc of radius rho, as an area.
-double discStrip(double rho, double a)
-{
-    if (a >= rho)
-        return pi * rho * rho;
-    return 2 * (a * std::sqrt(rho * rho - a * a) + rho * rho * std::asin(a / rho));
-}
-
 struct Conical {
     double D, L, c, n, t, d;  // read first
     double d1, r, L1, L2;     // read once the body is drawn
@@ -40,19 +32,8 @@ struct Conical {
     double stud() const
     {
         const double xS = L + L1 - L2, x2 = xS - (d / 2 - d1 / 2);
-        const double k = r * std::tan(pi / 8);
-        // The fillet: the kite of the corner, its tangent points and the
-        // arc's centre, less the sector.
-        const double cy = d1 / 2 + r, t1y = d1 / 2 + k * std::sin(pi / 4), t2y = d1 / 2;
-        const double kite = r * k, kiteY = ((d1 / 2 + t1y + cy) + (d1 / 2 + t2y + cy)) / 6;
-        const double sectorArea = r * r * (pi / 4) / 2;
-        // The sector's centroid lies on the bisector of its arc, which leans
-        // 22.5° from the downward vertical towards the corner.
-        const double sectorDistance = 4 * r * std::sin(pi / 8) / (3 * (pi / 4));
-        const double sectorCentroidY = cy - sectorDistance * std::cos(pi / 8);
-        const double fillet = 2 * pi * (kite * kiteY - sectorArea * sectorCentroidY);
         return pi * d * d / 4 * (x2 - L) + frustum(d / 2, d1 / 2, xS - x2) + pi * d1 * d1 / 4 * (L + L1 - xS) +
-               fillet;
+               filletRing45(d1 / 2, r);
     }
 };
 

@@ -86,3 +86,25 @@ inline Segment circularSegment(double cx, double cy, double r, double x0, double
     const double distance = 4 * r * std::pow(std::sin(theta / 2), 3) / (3 * (theta - std::sin(theta)));
     return {area, cy + my / std::hypot(mx, my) * distance};
 }
+
+// The ring swept by the fillet of radius R in the corner where a line at 45°
+// comes down onto a line at the distance `base` from the axis (the fillet
+// turns through 45°): the kite of the corner, the two tangent points and
+// the centre, less the sector.
+inline double filletRing45(double base, double R)
+{
+    const double k = R * std::tan(pi / 8);
+    const double cy = base + R, t1y = base + k * std::sin(pi / 4), t2y = base;
+    const double kite = R * k, kiteY = ((base + t1y + cy) + (base + t2y + cy)) / 6;
+    const double sector = R * R * (pi / 4) / 2;
+    const double sectorY = cy - 4 * R * std::sin(pi / 8) / (3 * (pi / 4)) * std::cos(pi / 8);
+    return 2 * pi * (kite * kiteY - sector * sectorY);
+}
+
+// The width of a strip |y| <= a across a disc of radius rho, as an area.
+inline double discStrip(double rho, double a)
+{
+    if (a >= rho)
+        return pi * rho * rho;
+    return 2 * (a * std::sqrt(rho * rho - a * a) + rho * rho * std::asin(a / rho));
+}
