@@ -4,6 +4,7 @@
 #include "parts/design/design_panels.h"
 #include "parts/pipes/pipes_panels.h"
 #include "parts/seals/seal_panels.h"
+#include "parts/fasteners/fastener_panels.h"
 
 namespace app {
 
@@ -14,6 +15,7 @@ std::vector<CreatePanels> partFamilies()
         &design::createPanels,
         &pipes::createPanels,
         &seals::createPanels,
+        &fasteners::createPanels,
     };
 }
 

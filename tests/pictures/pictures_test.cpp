@@ -14,6 +14,10 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <BRepGProp.hxx>
+#include <GProp_GProps.hxx>
+#include <TopExp_Explorer.hxx>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -109,14 +113,76 @@ TEST(Pictures, EveryRolledMetalPanelShowsItsPictureAtItsSize)
     }
 }
 
+TEST(Pictures, EveryFastenerPanelShowsItsPictureAtItsSize)
+{
+    Panels panels;
+    const std::pair<const char*, const char*> expected[] = {
+        {"Panel45", "Image11"}, {"Panel46", "Image13"}, {"Panel75", "Image30"}, {"Panel76", "Image31"},
+        {"Panel77", "Image32"}, {"Panel78", "Image33"}, {"Panel79", "Image34"}, {"Panel80", "Image35"},
+        {"Panel81", "Image36"}, {"Panel85", "Image38"}};
+    for (const auto& [panel, image] : expected) {
+        SCOPED_TRACE(panel);
+        const auto record = std::find_if(partPictures().begin(), partPictures().end(),
+                                         [&](const PartPicture& p) { return std::string(p.panel) == panel; });
+        ASSERT_NE(record, partPictures().end()) << "no picture record";
+        EXPECT_STREQ(record->image, image);
+        const QLabel* label = panels.image(panel, image);
+        ASSERT_NE(label, nullptr);
+        const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(shown.size(), label->size());
+        EXPECT_EQ(shown, committed(QLatin1String(record->file)));
+        EXPECT_TRUE(hasNavy(shown));
+    }
+}
+
+TEST(Pictures, MarksNameTheLettersOfTheirTexts)
+{
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"D", {"D"}}, {"s \u00d7 45\u00b0", {"s"}}, {"n \u00d7 t", {"n", "t"}}, {"0.6 \u00d7 45\u00b0", {}},
+        {"\u0435", {"\u0435"}}};
+    for (const auto& [text, letters] : cases)
+        EXPECT_EQ(markLetters({Mark::Leader, text, {}, {}, {}}), letters) << text;
+}
+
+TEST(Pictures, SwitchesAndLinesOfARecordReachTheDrawing)
+{
+    // The hexagon head chamfered on the top face only is smaller than the
+    // one chamfered on both; the washer's "2D" gives its lines, no solid.
+    const auto find = [](const char* panel) {
+        return *std::find_if(partPictures().begin(), partPictures().end(),
+                             [&](const PartPicture& p) { return std::string(p.panel) == panel; });
+    };
+    PartPicture head = find("Panel46");
+    const DrawnPart both = drawPart(head, head.moreViews.back().sizes, {});
+    const DrawnPart top = drawPart(head, head.moreViews.back().sizes, {"RadioButton4"});
+    const auto volume = [](const TopoDS_Shape& shape) {
+        GProp_GProps props;
+        BRepGProp::VolumeProperties(shape, props);
+        return props.Mass();
+    };
+    EXPECT_GT(volume(top.shape), volume(both.shape) + 1);
+    EXPECT_THROW(drawPart(head, head.sizes, {"RadioButton9"}), std::runtime_error) << "a switch the panel lacks";
+
+    const PartPicture washer = find("Panel45");
+    const DrawnPart lines = drawPart(washer);
+    int edges = 0;
+    for (TopExp_Explorer e(lines.shape, TopAbs_EDGE); e.More(); e.Next())
+        ++edges;
+    EXPECT_EQ(edges, 11);
+    EXPECT_FALSE(TopExp_Explorer(lines.shape, TopAbs_FACE).More());
+}
+
 TEST(Pictures, EachRecordCarriesExactlyTheLettersOfItsPanelsEdits)
 {
     for (const PartPicture& record : partPictures()) {
         SCOPED_TRACE(record.file);
-        std::multiset<std::string> marked;
-        for (const Dimension& d : record.dimensions)
-            if (d.mark != Mark::Axis)
-                marked.insert(d.letter);
+        std::multiset<std::string> marked(record.namedByLabel.begin(), record.namedByLabel.end());
+        std::vector<Dimension> dimensions = record.dimensions;
+        for (const PictureView& view : record.moreViews)
+            dimensions.insert(dimensions.end(), view.dimensions.begin(), view.dimensions.end());
+        for (const Dimension& d : dimensions)
+            for (const std::string& letter : markLetters(d))
+                marked.insert(letter);
         const std::vector<std::string> edits = panelLetters(record.panel);
         ASSERT_FALSE(edits.empty());
         EXPECT_EQ(marked, std::multiset<std::string>(edits.begin(), edits.end()));

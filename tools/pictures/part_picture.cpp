@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <limits>
 
 namespace pictures {
 
@@ -20,13 +21,14 @@ gp_Pnt point(const Point& p, const Names& names)
     return gp_Pnt(evaluate(p.x, names), evaluate(p.y, names), evaluate(p.z, names));
 }
 
-std::vector<PlacedMark> placeMarks(const PartPicture& record, const Projection& projection)
+std::vector<PlacedMark> placeMarks(const std::vector<Size>& sizes, const std::vector<Dimension>& dimensions,
+                                   const Projection& projection)
 {
     Names names;
-    for (const Size& s : record.sizes)
+    for (const Size& s : sizes)
         names[s.name] = s.value;
     std::vector<PlacedMark> marks;
-    for (const Dimension& d : record.dimensions) {
+    for (const Dimension& d : dimensions) {
         gp_Pnt from = point(d.from, names);
         const gp_Pnt to = point(d.to, names);
         const gp_Vec shift(gp::Origin(), point(d.shift, names));
@@ -59,33 +61,58 @@ Sheet compose(const Projection& projection, const std::vector<PlacedMark>& marks
     return sheet;
 }
 
+// One view of a picture, projected with its marks.
+struct ViewSheet {
+    Projection projection;
+    std::vector<PlacedMark> marks;
+    bool section;
+    Place place;
+};
+
 } // namespace
 
 QImage partPicture(const PartPicture& record)
 {
-    const DrawnPart part = drawPart(record);
-    const Projection projection(part.shape, record.view, record.cutNormal);
-    const std::vector<PlacedMark> marks = placeMarks(record, projection);
-    const bool section = record.cutNormal.has_value();
+    std::vector<PictureView> views{
+        {record.sizes, record.switches, record.view, record.cutNormal, record.dimensions, record.place}};
+    views.insert(views.end(), record.moreViews.begin(), record.moreViews.end());
+
+    QSize imageSize;
+    std::vector<ViewSheet> sheets;
+    for (const PictureView& v : views) {
+        const DrawnPart part = drawPart(record, v.sizes, v.switches);
+        imageSize = part.imageSize;
+        Projection projection(part.shape, v.view, v.cutNormal);
+        std::vector<PlacedMark> marks = placeMarks(v.sizes, v.dimensions, projection);
+        sheets.push_back({std::move(projection), std::move(marks), v.cutNormal.has_value(), v.place});
+    }
+    // The room of each view: its share of the picture less the margins.
+    auto room = [&imageSize](const Place& place) {
+        return QRectF(place[0] * imageSize.width() + kMargin, place[1] * imageSize.height() + kMargin,
+                      place[2] * imageSize.width() - 2 * kMargin, place[3] * imageSize.height() - 2 * kMargin);
+    };
 
     // Letters and arrows keep their size while the part scales: a few
-    // rounds bring the whole sheet to the picture's size.
-    const QSizeF room(part.imageSize.width() - 2 * kMargin, part.imageSize.height() - 2 * kMargin);
+    // rounds bring every view to its room at one scale.
     double scale = 1;
-    Sheet sheet;
     for (int round = 0; round < 6; ++round) {
-        sheet = compose(projection, marks, section, scale);
-        const QRectF b = sheet.bounds();
-        scale *= std::min(room.width() / b.width(), room.height() / b.height());
+        double fit = std::numeric_limits<double>::max();
+        for (const ViewSheet& v : sheets) {
+            const QRectF b = compose(v.projection, v.marks, v.section, scale).bounds();
+            const QRectF r = room(v.place);
+            fit = std::min({fit, r.width() / b.width(), r.height() / b.height()});
+        }
+        scale *= fit;
     }
-    sheet = compose(projection, marks, section, scale);
-    const QRectF b = sheet.bounds();
-    sheet.translate(QPointF(part.imageSize.width(), part.imageSize.height()) / 2 - b.center());
 
-    QImage image(part.imageSize, QImage::Format_RGB32);
+    QImage image(imageSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    sheet.paint(painter);
+    for (const ViewSheet& v : sheets) {
+        Sheet sheet = compose(v.projection, v.marks, v.section, scale);
+        sheet.translate(room(v.place).center() - sheet.bounds().center());
+        sheet.paint(painter);
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QColor(160, 160, 160));
     painter.setBrush(Qt::NoBrush);

@@ -11,12 +11,23 @@ const std::vector<PartPicture>& partPictures()
 {
     static const std::vector<PartPicture> all = [] {
         std::vector<PartPicture> records;
-        for (auto family : {&metalPictures, &designPictures, &pipesPictures})
+        for (auto family : {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures})
             for (PartPicture& p : family())
                 records.push_back(std::move(p));
         return records;
     }();
     return all;
+}
+
+std::vector<std::string> markLetters(const Dimension& dimension)
+{
+    std::vector<std::string> letters;
+    for (const QString& part : QString::fromUtf8(dimension.letter).split(QStringLiteral(" \u00d7 "))) {
+        const QString word = part.trimmed();
+        if (!word.isEmpty() && word.front().isLetter())
+            letters.push_back(word.toStdString());
+    }
+    return letters;
 }
 
 std::vector<PictureFile> allPictures()

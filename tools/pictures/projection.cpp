@@ -102,6 +102,18 @@ Projection::Projection(const TopoDS_Shape& part, const View& view, const std::op
         }
     }
 
+    // Lines drawn in the drawing are shown as they lie, all of them in view.
+    if (!TopExp_Explorer(shape_, TopAbs_FACE).More()) {
+        for (TopExp_Explorer e(shape_, TopAbs_EDGE); e.More(); e.Next()) {
+            QPolygonF line;
+            for (const gp_Pnt& p : edgePoints(TopoDS::Edge(e.Current()), deflection_))
+                line << project(p);
+            if (line.size() > 1)
+                lines_.push_back({LineKind::Visible, line});
+        }
+        return;
+    }
+
     Handle(HLRBRep_Algo) algo = new HLRBRep_Algo();
     algo->Add(shape_);
     algo->Projector(projector_);

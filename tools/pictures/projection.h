@@ -2,7 +2,8 @@
 // A part seen as a technical line drawing: its edges projected along the
 // view by hidden-line removal, split into visible edges, visible tangent
 // edges between smooth faces and hidden edges; for a section view the part
-// is cut first and the faces of the cut are kept as areas to hatch.
+// is cut first and the faces of the cut are kept as areas to hatch. Lines
+// without faces (a "2D" drawing) are projected as they lie, all visible.
 // Coordinates are those of the view plane, in the part's units, y upwards.
 #include "tools/pictures/records.h"
 

@@ -6,6 +6,7 @@
 // names ("b - t", "L/2"), so a picture follows its sizes.
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace pictures {
@@ -49,6 +50,26 @@ struct View {
     Vector up;       // upwards in the picture
 };
 
+// Where a view stands in its picture: left, top, width and height, each a
+// share of the picture's size.
+using Place = std::array<double, 4>;
+
+// What a button leaves in the drawing that its picture shows: the newest
+// solid, or every line drawn, as the lines lie (the "2D" outputs).
+enum class Drawn { Solid, Lines };
+
+// A further view in a picture: the panel's part drawn anew from its own
+// sizes and switches, seen along its own direction, in its own place. All
+// views of a picture share one scale.
+struct PictureView {
+    std::vector<Size> sizes;
+    std::vector<const char*> switches; // radio buttons checked before the press
+    View view;
+    std::optional<Vector> cutNormal;
+    std::vector<Dimension> dimensions;
+    Place place;
+};
+
 struct PartPicture {
     const char* file;   // under resources/
     const char* panel;  // the panel whose button draws the part
@@ -60,7 +81,20 @@ struct PartPicture {
     // through the origin is cut away and the faces of the cut are hatched.
     std::optional<Vector> cutNormal;
     std::vector<Dimension> dimensions;
+    // Radio buttons checked before the button is pressed.
+    std::vector<const char*> switches = {};
+    // The place of this first view; the whole picture unless more follow.
+    Place place = {0, 0, 1, 1};
+    std::vector<PictureView> moreViews = {};
+    Drawn drawn = Drawn::Solid;
+    // Letters of the panel that their labels name in words and the picture
+    // leaves out ("Шаг резьбы, . .  P =").
+    std::vector<const char*> namedByLabel = {};
 };
+
+// The letters of the panel's sizes that a mark's text names: "s × 45°"
+// names s, "n × t" names n and t, "0.6 × 45°" none.
+std::vector<std::string> markLetters(const Dimension& dimension);
 
 // A part of a scene: the part of a panel picture's record, turned about an
 // axis through the origin, then moved.
@@ -90,6 +124,8 @@ const std::vector<PartPicture>& partPictures();
 
 // The rolled-metal family's pictures.
 std::vector<PartPicture> metalPictures();
+// The fasteners' pictures.
+std::vector<PartPicture> fastenerPictures();
 
 // The design-element family's pictures.
 std::vector<PartPicture> designPictures();

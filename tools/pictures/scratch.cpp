@@ -10,8 +10,12 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QWidget>
+
+#include <BRep_Builder.hxx>
+#include <TopoDS_Compound.hxx>
 
 #include <stdexcept>
 
@@ -67,10 +71,18 @@ private:
 
 DrawnPart drawPart(const PartPicture& picture)
 {
+    return drawPart(picture, picture.sizes, picture.switches);
+}
+
+DrawnPart drawPart(const PartPicture& picture, const std::vector<Size>& sizes,
+                   const std::vector<const char*>& switches)
+{
     ScratchWindow window;
     QWidget* panel = window.panel(picture.panel);
-    for (const Size& size : picture.sizes)
+    for (const Size& size : sizes)
         window.control<QLineEdit>(panel, size.edit)->setText(QString::number(size.value, 'g', 12));
+    for (const char* name : switches)
+        window.control<QRadioButton>(panel, name)->setChecked(true);
 
     QString failure;
     shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
@@ -80,9 +92,28 @@ DrawnPart drawPart(const PartPicture& picture)
         throw std::runtime_error(std::string(picture.file) + ": " + failure.toStdString());
 
     const acad::Document& doc = *window.connection.Document().document();
+    const QSize imageSize = window.control<QLabel>(panel, picture.image)->size();
+    if (picture.drawn == Drawn::Lines) {
+        TopoDS_Compound lines;
+        BRep_Builder builder;
+        builder.MakeCompound(lines);
+        bool any = false;
+        for (int k = 0; k < doc.count(); ++k)
+            if (doc.item(k)->type() == acad::EntityType::Line) {
+                const acad::LineEntity& line = static_cast<const acad::LineEntity&>(*doc.item(k));
+                // Lines of no length are drawn but show nothing.
+                if (line.start.Distance(line.end) > 0) {
+                    builder.Add(lines, line.shape());
+                    any = true;
+                }
+            }
+        if (!any)
+            throw std::runtime_error(std::string(picture.file) + ": the button drew no line");
+        return {lines, imageSize};
+    }
     for (int k = doc.count() - 1; k >= 0; --k)
         if (doc.item(k)->type() == acad::EntityType::Solid)
-            return {doc.item(k)->shape(), window.control<QLabel>(panel, picture.image)->size()};
+            return {doc.item(k)->shape(), imageSize};
     throw std::runtime_error(std::string(picture.file) + ": the button drew no solid");
 }
 
@@ -90,7 +121,10 @@ std::vector<std::string> panelLetters(const char* panelName)
 {
     ScratchWindow window;
     QWidget* panel = window.panel(panelName);
-    static const QRegularExpression letter(QStringLiteral("^\\s*(\\S{1,3}?)\\s*\\*?\\s*=\\s*$"));
+    // The letter is the last word before "=", however long the label's
+    // wording before it ("Шаг резьбы, . .  P =", "Alfa=").
+    static const QRegularExpression letter(QStringLiteral("(?:^|[^\\w])(\\w{1,4}?)\\s*\\*?\\s*=\\s*$"),
+                                           QRegularExpression::UseUnicodePropertiesOption);
     std::vector<std::string> letters;
     for (const QLineEdit* edit : panel->findChildren<QLineEdit*>()) {
         const auto* label = panel->findChild<QLabel*>(edit->objectName() + QStringLiteral("Label"));

@@ -10,17 +10,20 @@
 namespace pictures {
 
 struct DrawnPart {
-    TopoDS_Shape shape; // the newest solid of the drawing
+    TopoDS_Shape shape; // the newest solid of the drawing, or its lines
     QSize imageSize;    // the size of the panel's picture
 };
 
-// Throws std::runtime_error when the panel, an edit, the button or the
-// picture is missing, or when the button fails.
+// Throws std::runtime_error when the panel, an edit, a switch, the button
+// or the picture is missing, or when the button fails.
 DrawnPart drawPart(const PartPicture& picture);
+// The same for one view of the picture: its own sizes and switches.
+DrawnPart drawPart(const PartPicture& picture, const std::vector<Size>& sizes,
+                   const std::vector<const char*>& switches);
 
 // The panel's edits with the letters of their labels ("b  =" gives "b",
-// "R*=" gives "R"), in the order of the layout; edits without such a label
-// (outputs, the slope) are left out.
+// "R*=" gives "R", "Шаг резьбы, . .  P =" gives "P"), in the order of the
+// layout; edits without such a label (outputs, the slope) are left out.
 std::vector<std::string> panelLetters(const char* panel);
 
 } // namespace pictures

@@ -1,0 +1,39 @@
+#include "parts/fasteners/fastener_panels.h"
+
+#include "parts/fasteners/conical_bolt_panel.h"
+#include "parts/fasteners/hexagon_head_panel.h"
+#include "parts/fasteners/screw_heads.h"
+#include "parts/fasteners/swing_bolt_panel.h"
+#include "parts/fasteners/washer_panel.h"
+#include "parts/fasteners/wing_nut_panel.h"
+
+#include "resources/panel_pictures.h"
+
+namespace fasteners {
+
+namespace {
+
+// A panel waits collapsed at its place in the window until it is shown.
+void collapseAt(QWidget* panel, int left, int top)
+{
+    panel->setGeometry(left, top, 0, 0);
+}
+
+} // namespace
+
+void createPanels(shell::PanelContext& context, QWidget* clientArea)
+{
+    resources::registerPanelPictures();
+    collapseAt(new WasherPanel(context, clientArea), 0, 50);
+    collapseAt(new HexagonHeadPanel(context, clientArea), 0, 50);
+    collapseAt(new ConicalBoltPanel(context, clientArea), 0, 50);
+    collapseAt(new SwingBoltPanel(context, clientArea), 0, 50);
+    collapseAt(new SocketHeadPanel(context, clientArea), -1, 50);
+    collapseAt(new CylinderHeadPanel(context, clientArea), 0, 50);
+    collapseAt(new SemicircularHeadPanel(context, clientArea), 0, 50);
+    collapseAt(new CountersunkHeadPanel(context, clientArea), 0, 50);
+    collapseAt(new RaisedHeadPanel(context, clientArea), 0, 50);
+    collapseAt(new WingNutPanel(context, clientArea), 0, 50);
+}
+
+} // namespace fasteners
