@@ -7,6 +7,8 @@
 #include "parts/transmissions/vbelt_page4.h"
 #include "parts/transmissions/vbelt_page5.h"
 
+#include "resources/panel_pictures.h"
+
 namespace transmissions {
 
 namespace {
@@ -21,6 +23,7 @@ void collapseAt(QWidget* panel, int left, int top)
 
 void createPanels(shell::PanelContext& context, QWidget* clientArea)
 {
+    resources::registerPanelPictures();
     // The first page stays as the title strip above the later ones.
     auto boxes = std::make_shared<VBeltBoxes>();
     collapseAt(new VBeltPage1(context, clientArea, boxes), 0, 50);
