@@ -66,3 +66,48 @@ TEST(SteppedRoot, EndsForAHugePower)
     // A step too small for the running sum to grow past 1.
     EXPECT_NEAR(steppedRoot(8, 1, 3, 1e-17), 2.0, 1e-12);
 }
+
+TEST(SteppedRoot, ReplaysTheRunningSumRoundByRound)
+{
+    // The grid value after k rounds is the plain running sum, across the
+    // binades the sum passes through.
+    for (double s : {0.00001, 0.0001, 0.1, 0.3, 0.5}) {
+        double t = 0.0;
+        for (unsigned long long k = 1; k <= 2'000'000; ++k) {
+            t += s;
+            if (k % 99'991 == 0 || k < 40 || (k & (k - 1)) == 0)
+                ASSERT_EQ(transmissions::gridValue(s, k), t) << s << " after " << k;
+        }
+    }
+}
+
+TEST(SteppedRoot, MillionsOfRoundsOfTheBeltTableExactly)
+{
+    // The loop's sums replayed in full; the powers compared from just below
+    // the root on, where the first grid value that reaches x^p must lie.
+    struct Case {
+        double x;
+        int p, q;
+    };
+    for (const Case c : {Case{27, 157, 100}, {19, 157, 100}, {8.5, 421, 1000}, {19, 421, 1000}, {7.54, 9, 100}}) {
+        const double s = 0.00001;
+        long double target = 1.0L;
+        for (int i = 0; i < c.p; ++i)
+            target *= c.x;
+        const double from = std::exp(std::log(c.x) * c.p / c.q) - 10 * s;
+        double t = 0.0, found = 0.0;
+        for (;;) {
+            t += s;
+            if (t < from)
+                continue;
+            long double power = 1.0L;
+            for (int i = 0; i < c.q; ++i)
+                power *= t;
+            if (power >= target) {
+                found = t;
+                break;
+            }
+        }
+        EXPECT_EQ(steppedRoot(c.x, c.p, c.q, s), found) << c.x << "^(" << c.p << "/" << c.q << ")";
+    }
+}
