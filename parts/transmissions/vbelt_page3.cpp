@@ -67,7 +67,7 @@ void VBeltPage3::BitBtn108Click()
     if (Ko < 0)
         Ko = 0;
     write73(p4.Edit489, Ko);
-    static_cast<VBeltPage4*>(p4.Edit489->parentWidget())->showFormulaLine(s.narrow);
+    showFormulaLine(p4, s.narrow);
 
     // Step 13: the permissible useful stress.
     const double Calpha = readFloat(p2.Edit487);

@@ -17,20 +17,20 @@ VBeltPage4::VBeltPage4(shell::PanelContext& context, QWidget* parent, std::share
 
 VBeltPage4::~VBeltPage4() = default;
 
-void VBeltPage4::showFormulaLine(bool narrow)
+void showFormulaLine(Ui::Panel113& page, bool narrow)
 {
     struct Size {
         QLabel* label;
         int width, height;
     };
-    const Size normal[] = {{ui->Label779, 0, 0},   {ui->Label789, 0, 0},   {ui->Label782, 0, 0},
-                           {ui->Label778, 0, 0},   {ui->Label781, 0, 0},   {ui->Label784, 528, 15},
-                           {ui->Label785, 376, 15}, {ui->Label786, 21, 14}, {ui->Label787, 21, 14},
-                           {ui->Label788, 6, 14}};
-    const Size narrowLine[] = {{ui->Label779, 491, 15}, {ui->Label789, 129, 15}, {ui->Label782, 31, 14},
-                               {ui->Label778, 301, 15}, {ui->Label781, 7, 14},   {ui->Label784, 0, 0},
-                               {ui->Label785, 0, 0},    {ui->Label786, 0, 0},    {ui->Label787, 0, 0},
-                               {ui->Label788, 0, 0}};
+    const Size normal[] = {{page.Label779, 0, 0},   {page.Label789, 0, 0},   {page.Label782, 0, 0},
+                           {page.Label778, 0, 0},   {page.Label781, 0, 0},   {page.Label784, 528, 15},
+                           {page.Label785, 376, 15}, {page.Label786, 21, 14}, {page.Label787, 21, 14},
+                           {page.Label788, 6, 14}};
+    const Size narrowLine[] = {{page.Label779, 491, 15}, {page.Label789, 129, 15}, {page.Label782, 31, 14},
+                               {page.Label778, 301, 15}, {page.Label781, 7, 14},   {page.Label784, 0, 0},
+                               {page.Label785, 0, 0},    {page.Label786, 0, 0},    {page.Label787, 0, 0},
+                               {page.Label788, 0, 0}};
     for (const Size& s : narrow ? narrowLine : normal)
         s.label->resize(s.width, s.height);
 }

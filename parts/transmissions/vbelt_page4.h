@@ -16,11 +16,11 @@ public:
     void BitBtn109Click(); // "=": belt count, traction coefficient
     void BitBtn110Click(); // "=": centrifugal tension, branch tensions
 
-    // Shows the formula line of Ko for normal or for narrow belts.
-    void showFormulaLine(bool narrow);
-
 private:
     std::unique_ptr<Ui::Panel113> ui;
 };
+
+// Shows the formula line of Ko on page 4 for normal or for narrow belts.
+void showFormulaLine(Ui::Panel113& page, bool narrow);
 
 } // namespace transmissions
