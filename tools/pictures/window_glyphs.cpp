@@ -1,6 +1,7 @@
 // The window's and the panels' small pictures: the toolbar's green arrows,
 // the window icon, the glyphs of the table buttons and of "3D" and "2D",
-// and the pictures of the side strips.
+// the page buttons and the "=" buttons of the calculation pages, and the
+// pictures of the side strips.
 #include "tools/pictures/glyphs.h"
 
 #include "tools/pictures/glyph_kit.h"
@@ -46,6 +47,16 @@ QPainterPath gear(QPointF c, int z, double tip, double root, double bore)
     path.addPath(circle(c, bore).united(rect(c.x() - bore * 0.3, c.y() - bore * 1.3, bore * 0.6, bore * 0.6)));
     path.setFillRule(Qt::OddEvenFill);
     return path;
+}
+
+// A sheet of the calculation with a green arrow to the next or the previous page.
+void pageTurn(QPainter& p, bool back)
+{
+    ruledSheet(p, back ? QRectF(7.5, 1.5, 11, 15) : QRectF(1.5, 1.5, 11, 15));
+    const QPainterPath arrow = back ? polygon({{12, 8}, {12, 18.5}, {2, 13.25}}) : polygon({{8, 8}, {8, 18.5}, {18, 13.25}});
+    p.setBrush(shaded(QRectF(2, 8, 16, 11), kGreen));
+    p.setPen(QPen(kGreenDark, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(arrow);
 }
 
 struct Small {
@@ -94,6 +105,15 @@ const std::vector<Small>& smalls()
              p.setBrush(Qt::NoBrush);
              p.drawPath(face);
          }},
+        {"glyphs/button_equals.png", {14, 14}, [](QPainter& p) { // a calculator key with "="
+             QPainterPath key;
+             key.addRoundedRect(QRectF(0.5, 0.5, 13, 13), 2.5, 2.5);
+             fill(p, key, shaded(QRectF(0, 0, 14, 14), kPaper), 0.8);
+             fill(p, rect(3, 4, 8, 2), QBrush(kNavy), 0);
+             fill(p, rect(3, 8, 8, 2), QBrush(kNavy), 0);
+         }},
+        {"glyphs/page_next.png", {20, 20}, [](QPainter& p) { pageTurn(p, false); }},
+        {"glyphs/page_back.png", {20, 20}, [](QPainter& p) { pageTurn(p, true); }},
         {"window/strip_gear.png", {60, 60}, [](QPainter& p) {
              fill(p, gear({30, 30}, 18, 27, 23, 6), steel(QRectF(3, 3, 54, 54)), 1);
              p.setPen(QPen(kSteelDark, 0.8));

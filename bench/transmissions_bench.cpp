@@ -1,0 +1,146 @@
+// Speed of the V-belt wizard: every "=" button on the worked example, the
+// section page's "=" for every belt section (stepped roots of up to some
+// 18 million rounds of the step), and the drive drawn in 3D with 3 and 8 belts.
+#include "parts/transmissions/transmissions_panels.h"
+
+#include "acad/fields.h"
+#include "acad/interfaces.h"
+#include "acad/model.h"
+#include "acad/numbers.h"
+#include "app/shell/errorbox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+class BenchWindow : public shell::PanelContext {
+public:
+    acad::WorkingFields& fields() override { return fields_; }
+    void NetPan() override {}
+    void FullPanelLayout(QWidget* panel) override { panel->resize(601, 459); }
+    void SidePanelLayout(QWidget* panel) override { panel->resize(465, 336); }
+    void TableSidePanelLayout(QWidget* sidePanel) override { sidePanel->setGeometry(601, 0, 250, 533); }
+    acad::TAcadDocument connection;
+
+private:
+    acad::WorkingFields fields_{connection};
+};
+
+using Texts = std::vector<std::pair<const char*, const char*>>;
+
+// The wizard with the worked example's inputs typed and every step pressed once.
+class Wizard {
+public:
+    Wizard()
+    {
+        acad::server::shutdown();
+        acad::setDecimalSeparator(u'.');
+        window.connection.Connect();
+        transmissions::createPanels(window, &area);
+        shell::setErrorBoxCapture([this](const QString& text) { failure = text; });
+        type({{"Edit459", "5.5"}, {"Edit460", "1440"}, {"Edit461", "2"}, {"Edit467", "40"}, {"Edit470", "125"},
+              {"Edit471", "250"}, {"Edit474", "0.01"}, {"Edit482", "1250"}, {"Edit488", "0.8"}, {"Edit491", "0.95"},
+              {"Edit495", "3"}, {"Edit498", "1250"}, {"Edit503", "0.2"}, {"Edit511", "38"}});
+        for (const char* b : {"BitBtn103", "BitBtn104", "BitBtn105", "BitBtn106", "BitBtn107"})
+            button(b)->click();
+        area.findChild<QRadioButton*>("RadioButton46")->setChecked(true);
+        for (const char* b : {"BitBtn108", "BitBtn109", "BitBtn110", "BitBtn111"})
+            button(b)->click();
+    }
+    ~Wizard()
+    {
+        shell::setErrorBoxCapture({});
+        acad::server::shutdown();
+    }
+    void type(const Texts& texts)
+    {
+        for (const auto& [name, text] : texts)
+            area.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    }
+    QAbstractButton* button(const char* name) { return area.findChild<QAbstractButton*>(QString::fromLatin1(name)); }
+
+    BenchWindow window;
+    QWidget area;
+    QString failure;
+};
+
+const char* const kEquals[] = {"BitBtn103", "BitBtn104", "BitBtn105", "BitBtn106", "BitBtn107",
+                               "BitBtn108", "BitBtn109", "BitBtn110", "BitBtn111"};
+
+void Equals(benchmark::State& state)
+{
+    Wizard wizard;
+    QAbstractButton* press = wizard.button(kEquals[state.range(0)]);
+    state.SetLabel(kEquals[state.range(0)]);
+    for (auto _ : state)
+        press->click();
+    if (!wizard.failure.isEmpty())
+        state.SkipWithError(wizard.failure.toStdString().c_str());
+}
+
+const char* const kSections[] = {"RadioButton45", "RadioButton46", "RadioButton47", "RadioButton48", "RadioButton49",
+                                 "RadioButton52", "RadioButton53", "RadioButton54", "RadioButton55"};
+
+void SectionPage(benchmark::State& state)
+{
+    Wizard wizard;
+    wizard.area.findChild<QRadioButton*>(kSections[state.range(0)])->setChecked(true);
+    QAbstractButton* press = wizard.button("BitBtn108");
+    state.SetLabel(kSections[state.range(0)]);
+    for (auto _ : state)
+        press->click();
+    if (!wizard.failure.isEmpty())
+        state.SkipWithError(wizard.failure.toStdString().c_str());
+}
+
+void Drive(benchmark::State& state)
+{
+    Wizard wizard;
+    wizard.type({{"Edit495", state.range(0) == 3 ? "3" : "8"}});
+    QAbstractButton* press = wizard.button("BitBtn112");
+    acad::IAcadModelSpace ms = wizard.window.connection.ModelSpace();
+    for (auto _ : state) {
+        press->click();
+        state.PauseTiming();
+        if (!wizard.failure.isEmpty() || ms.Count() != 2 + state.range(0)) {
+            state.SkipWithError(wizard.failure.toStdString().c_str());
+            break;
+        }
+        for (int k = ms.Count() - 1; k >= 0; --k)
+            ms.Item(k).Delete();
+        state.ResumeTiming();
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MB"] = usage.ru_maxrss / 1024.0;
+}
+
+} // namespace
+
+BENCHMARK(Equals)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
+BENCHMARK(SectionPage)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
+BENCHMARK(Drive)->Arg(3)->Arg(8)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

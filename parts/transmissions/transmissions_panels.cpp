@@ -1,0 +1,37 @@
+#include "parts/transmissions/transmissions_panels.h"
+
+#include "parts/transmissions/vbelt_navigation.h"
+#include "parts/transmissions/vbelt_page1.h"
+#include "parts/transmissions/vbelt_page2.h"
+#include "parts/transmissions/vbelt_page3.h"
+#include "parts/transmissions/vbelt_page4.h"
+#include "parts/transmissions/vbelt_page5.h"
+
+#include "resources/panel_pictures.h"
+
+namespace transmissions {
+
+namespace {
+
+// A panel waits collapsed at its place in the window until it is shown.
+void collapseAt(QWidget* panel, int left, int top)
+{
+    panel->setGeometry(left, top, 0, 0);
+}
+
+} // namespace
+
+void createPanels(shell::PanelContext& context, QWidget* clientArea)
+{
+    resources::registerPanelPictures();
+    // The first page stays as the title strip above the later ones.
+    auto boxes = std::make_shared<VBeltBoxes>();
+    collapseAt(new VBeltPage1(context, clientArea, boxes), 0, 50);
+    collapseAt(new VBeltPage2(context, clientArea, boxes), 0, 74);
+    collapseAt(new VBeltPage3(context, clientArea, boxes), 0, 74);
+    collapseAt(new VBeltPage4(context, clientArea, boxes), 0, 74);
+    collapseAt(new VBeltPage5(context, clientArea, boxes), 0, 74);
+    connectPageButtons(context, clientArea);
+}
+
+} // namespace transmissions
