@@ -2,6 +2,7 @@
 
 #include "parts/metal/metal_panels.h"
 #include "parts/design/design_panels.h"
+#include "figure/figure_panels.h"
 
 namespace app {
 
@@ -10,6 +11,7 @@ std::vector<CreatePanels> partFamilies()
     return {
         &metal::createPanels,
         &design::createPanels,
+        &figure::createPanels,
     };
 }
 
