@@ -44,7 +44,7 @@ double peakKilobytes()
     return static_cast<double>(usage.ru_maxrss);
 }
 
-// A forearm-like piece: tilted, turned and moved as the figure places it.
+// A forearm-like frustum: tilted, turned and moved as the figure places it.
 void frustumFields(WorkingFields& f)
 {
     f.Dim01 = 1800;

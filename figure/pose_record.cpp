@@ -139,8 +139,9 @@ PoseEdits findPoseEdits(const QWidget* bodyPage, const QWidget* fingerPage)
     PoseEdits edits{};
     for (int i = 0; i < kPoseSize; ++i) {
         const QString name = QString::fromLatin1(kPoseValues[i].edit);
-        const QWidget* page = kPoseValues[i].kind == PoseKind::Colour || i >= 40 ? fingerPage : bodyPage;
-        edits[i] = page->findChild<QLineEdit*>(name);
+        edits[i] = bodyPage->findChild<QLineEdit*>(name);
+        if (!edits[i])
+            edits[i] = fingerPage->findChild<QLineEdit*>(name);
         Q_ASSERT(edits[i]);
     }
     return edits;
