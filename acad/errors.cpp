@@ -48,4 +48,21 @@ QString errorBoxText(const QString& message)
     return message;
 }
 
+namespace {
+
+const char* inOutText(EInOutError::Code code)
+{
+    switch (code) {
+    case EInOutError::FileNotFound: return "File not found";
+    case EInOutError::AccessDenied: return "File access denied";
+    case EInOutError::DiskFull: return "Disk full";
+    case EInOutError::InvalidNumericInput: return "Invalid numeric input";
+    }
+    return "File access denied";
+}
+
+} // namespace
+
+EInOutError::EInOutError(Code code) : Exception(std::string(inOutText(code))), code_(code) {}
+
 } // namespace acad

@@ -70,4 +70,16 @@ enum : uint32_t {
     kErrNotImplemented = 0x80004001u,
 };
 
+// A failed operation on a file (the pose file): what failed, by the run
+// time's input/output error code.
+class EInOutError : public Exception {
+public:
+    enum Code : int { FileNotFound = 2, AccessDenied = 5, DiskFull = 101, InvalidNumericInput = 106 };
+    explicit EInOutError(Code code);
+    Code errorCode() const { return code_; }
+
+private:
+    Code code_;
+};
+
 } // namespace acad

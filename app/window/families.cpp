@@ -6,6 +6,7 @@
 #include "parts/seals/seal_panels.h"
 #include "parts/fasteners/fastener_panels.h"
 #include "parts/transmissions/transmissions_panels.h"
+#include "figure/figure_panels.h"
 
 namespace app {
 
@@ -18,6 +19,7 @@ std::vector<CreatePanels> partFamilies()
         &seals::createPanels,
         &fasteners::createPanels,
         &transmissions::createPanels,
+        &figure::createPanels,
     };
 }
 

@@ -8,5 +8,6 @@ namespace pictures {
 
 std::vector<PictureFile> toolbarGlyphs();
 std::vector<PictureFile> windowGlyphs();
+std::vector<PictureFile> figureGlyphs();
 
 } // namespace pictures
