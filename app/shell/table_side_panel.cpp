@@ -33,6 +33,14 @@ void showHeaderRow(QTableWidget* grid)
 
 TableSidePanel::TableSidePanel(PanelContext& context, QWidget* parent) : PartPanel(context, parent) {}
 
+void TableSidePanel::prepareLayoutGrid(QTableWidget* grid)
+{
+    prepareGrid(grid);
+    const QStringList widths = grid->property("columnWidths").toString().split(u',', Qt::SkipEmptyParts);
+    for (int c = 0; c < widths.size() && c < grid->columnCount(); ++c)
+        grid->setColumnWidth(c, widths[c].trimmed().toInt());
+}
+
 void TableSidePanel::prepareGrid(QTableWidget* grid, bool headerRow)
 {
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -25,6 +25,9 @@ public:
     // Makes a grid of the layout read-only; with headerRow its row 0 is the
     // fixed header row, otherwise an ordinary row.
     static void prepareGrid(QTableWidget* grid, bool headerRow = true);
+    // prepareGrid with row 0 the header row, and the column widths of the
+    // grid's "columnWidths" property in its layout ("36,62,64,54").
+    static void prepareLayoutGrid(QTableWidget* grid);
     // Writes every cell; with setRowCount the grid's row count becomes the
     // number of rows given (a grid shared by several series).
     static void fillGrid(QTableWidget* grid, const GridText& rows, bool setRowCount = false);

@@ -1,6 +1,5 @@
 #include "parts/design/key_tables.h"
 
-#include "parts/design/table_grid.h"
 
 #include "ui_key_tables.h"
 
@@ -22,7 +21,7 @@ KeyTables::KeyTables(shell::PanelContext& context, QWidget* parent, const Keyway
 {
     ui->setupUi(this);
     for (QTableWidget* grid : {ui->StringGrid8, ui->StringGrid9, ui->StringGrid10})
-        prepareLayoutGrid(grid);
+        shell::TableSidePanel::prepareLayoutGrid(grid);
     onClick(ui->BitBtn124, &KeyTables::BitBtn124Click);
     onClick(ui->BitBtn125, &KeyTables::BitBtn125Click);
     onClick(ui->BitBtn126, &KeyTables::BitBtn126Click);

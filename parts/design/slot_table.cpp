@@ -1,6 +1,5 @@
 #include "parts/design/slot_table.h"
 
-#include "parts/design/table_grid.h"
 
 #include "ui_slot_table.h"
 
@@ -35,7 +34,7 @@ SlotTable::SlotTable(shell::PanelContext& context, QWidget* parent)
     : TableSidePanel(context, parent), ui(std::make_unique<Ui::Panel130>())
 {
     ui->setupUi(this);
-    prepareLayoutGrid(ui->StringGrid11);
+    shell::TableSidePanel::prepareLayoutGrid(ui->StringGrid11);
 }
 
 SlotTable::~SlotTable() = default;

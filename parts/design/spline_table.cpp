@@ -1,7 +1,6 @@
 #include "parts/design/spline_table.h"
 
 #include "parts/design/gost1139.h"
-#include "parts/design/table_grid.h"
 
 #include "ui_spline_table.h"
 
@@ -31,7 +30,7 @@ SplineTable::SplineTable(shell::PanelContext& context, QWidget* parent, const Sp
     : TableSidePanel(context, parent), ui(std::make_unique<Ui::Panel138>()), spline_(spline)
 {
     ui->setupUi(this);
-    prepareLayoutGrid(ui->StringGrid14);
+    shell::TableSidePanel::prepareLayoutGrid(ui->StringGrid14);
     onClick(ui->BitBtn12, &SplineTable::BitBtn12Click);
 }
 

@@ -1,6 +1,5 @@
 #include "parts/metal/channel_catalogue.h"
 
-#include "parts/metal/table_grid.h"
 
 #include "ui_channel_catalogue.h"
 
@@ -40,7 +39,7 @@ ChannelCatalogue::ChannelCatalogue(shell::PanelContext& context, QWidget* parent
 {
     ui->setupUi(this);
     for (QTableWidget* grid : {ui->StringGrid3, ui->StringGrid4, ui->StringGrid5, ui->StringGrid6, ui->StringGrid7})
-        prepareLayoutGrid(grid);
+        shell::TableSidePanel::prepareLayoutGrid(grid);
     onClick(ui->BitBtn115, &ChannelCatalogue::BitBtn115Click);
     onClick(ui->BitBtn116, &ChannelCatalogue::BitBtn116Click);
     onClick(ui->BitBtn117, &ChannelCatalogue::BitBtn117Click);

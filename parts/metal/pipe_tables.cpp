@@ -1,6 +1,5 @@
 #include "parts/metal/pipe_tables.h"
 
-#include "parts/metal/table_grid.h"
 
 #include "ui_pipe_tables.h"
 
@@ -37,7 +36,7 @@ PipeTables::PipeTables(shell::PanelContext& context, QWidget* parent)
     : TableSidePanel(context, parent), ui(std::make_unique<Ui::Panel132>())
 {
     ui->setupUi(this);
-    prepareLayoutGrid(ui->StringGrid12);
+    shell::TableSidePanel::prepareLayoutGrid(ui->StringGrid12);
     onClick(ui->BitBtn128, &PipeTables::BitBtn128Click);
     onClick(ui->BitBtn129, &PipeTables::BitBtn129Click);
 }
