@@ -401,8 +401,8 @@ IAcad3DSolid IAcadModelSpace::AddExtrudedSolid(const IAcadRegion& region, double
 {
     fpu::CallGuard guard;
     const RegionEntity& r = liveRegion(region);
-    const TopoDS_Shape solid = geom::extrude(geom::copyOf(r.faces), num(height), num(taperAngle));
-    return added<IAcad3DSolid>(solidOf(solid));
+    geom::Extruded e = geom::extrude(geom::copyOf(r.faces), num(height), num(taperAngle));
+    return added<IAcad3DSolid>(std::make_shared<SolidEntity>(SolidBody(e.solid, nullptr, std::move(e.prism))));
 }
 
 IAcad3DSolid IAcadModelSpace::AddExtrudedSolidAlongPath(const IAcadRegion& region, const IAcadEntity& path)

@@ -598,7 +598,7 @@ Swept sweep(const TopoDS_Shape& region, const std::vector<gp_Pnt>& rawPath)
         } else {
             std::vector<SolidPiece> pieces;
             for (const auto& s : solids)
-                pieces.push_back({s, {}, nullptr});
+                pieces.push_back({s, {}, nullptr, nullptr});
             result.solid = fuseAll(std::move(pieces)).shape;
         }
         return result;
