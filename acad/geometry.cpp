@@ -6,7 +6,6 @@
 
 #include <BRepAdaptor_Curve.hxx>
 #include <BRepBndLib.hxx>
-#include <BRepBuilderAPI_Copy.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakePolygon.hxx>
@@ -252,7 +251,8 @@ TopoDS_Face regionFromPolyline(const std::vector<gp_Pnt>& points, const std::vec
         for (std::size_t i = 0; i < segments.size(); ++i)
             loop.push_back({inPlane(segments[i].a), inPlane(segments[(i + 1) % segments.size()].a), segments[i].bulge});
         checkLoop(loop, kTouching);
-        if (!(std::fabs(signedArea(loop)) > tol * tol))
+        const double area = signedArea(loop);
+        if (!(std::fabs(area) > tol * tol))
             invalidInput("контур вырожден");
 
         std::vector<TopoDS_Vertex> vertices;
@@ -277,7 +277,10 @@ TopoDS_Face regionFromPolyline(const std::vector<gp_Pnt>& points, const std::vec
             if (!wire.IsDone())
                 invalidInput("контур разорван");
         }
-        BRepBuilderAPI_MakeFace face(plane, wire.Wire(), true);
+        // The outer loop of a face runs counter-clockwise about its normal;
+        // the loop's area says which way the polyline runs.
+        const TopoDS_Wire boundary = area > 0 ? wire.Wire() : TopoDS::Wire(wire.Wire().Reversed());
+        BRepBuilderAPI_MakeFace face(plane, boundary, false);
         if (!face.IsDone())
             invalidInput("область не построена");
         return face.Face();
@@ -293,12 +296,6 @@ TopoDS_Face regionFromCircle(const gp_Pnt& centre, const gp_Dir& normal, double 
         const TopoDS_Wire wire = BRepBuilderAPI_MakeWire(edge);
         return BRepBuilderAPI_MakeFace(gp_Pln(centre, normal), wire, true).Face();
     });
-}
-
-TopoDS_Shape copyOf(const TopoDS_Shape& shape)
-{
-    BRepBuilderAPI_Copy copy(shape, true, false);
-    return copy.Shape();
 }
 
 gp_Dir regionNormal(const TopoDS_Face& face)
@@ -395,7 +392,8 @@ Extruded extrude(const TopoDS_Shape& region, double height, double taper)
                 Bnd_Box reach = box;
                 reach.Add(box.Transformed(lift));
                 requireWithinReach(reach, "выдавливание");
-                // The region is the caller's own copy: the prism may share its face.
+                // Shapes are never changed in place (the Booleans work on
+                // copies): the prism may share the region's face.
                 solids.push_back(BRepPrimAPI_MakePrism(face, vector, false).Shape());
             }
             Extruded result{checkedSolid(combined(solids), "выдавливание"), nullptr};

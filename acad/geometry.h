@@ -93,7 +93,4 @@ TopoDS_Shape torus(const gp_Pnt& centre, double ringRadius, double tubeRadius);
 // counter-clockwise); a face that is not flat is refused.
 gp_Dir regionNormal(const TopoDS_Face& face);
 
-// A fresh copy of a region's faces, sharing nothing with it.
-TopoDS_Shape copyOf(const TopoDS_Shape& shape);
-
 } // namespace acad::geom

@@ -401,7 +401,7 @@ IAcad3DSolid IAcadModelSpace::AddExtrudedSolid(const IAcadRegion& region, double
 {
     fpu::CallGuard guard;
     const RegionEntity& r = liveRegion(region);
-    geom::Extruded e = geom::extrude(geom::copyOf(r.faces), num(height), num(taperAngle));
+    geom::Extruded e = geom::extrude(r.faces, num(height), num(taperAngle));
     return added<IAcad3DSolid>(std::make_shared<SolidEntity>(SolidBody(e.solid, nullptr, std::move(e.prism))));
 }
 
@@ -440,7 +440,7 @@ IAcad3DSolid IAcadModelSpace::AddRevolvedSolid(const IAcadRegion& region, const 
     const RegionEntity& r = liveRegion(region);
     const gp_Pnt dir = pnt(axisDirection);
     const TopoDS_Shape solid =
-        geom::revolve(geom::copyOf(r.faces), pnt(axisPoint), gp_Vec(dir.XYZ()), num(angle));
+        geom::revolve(r.faces, pnt(axisPoint), gp_Vec(dir.XYZ()), num(angle));
     return added<IAcad3DSolid>(solidOf(solid));
 }
 
