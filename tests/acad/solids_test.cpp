@@ -73,6 +73,69 @@ TEST_F(Solids, SubtractionAndIntersection)
     EXPECT_EQ(ms().Count(), 1);
 }
 
+// A square x0..x1, y0..y1 of the XY plane extruded by the height.
+class PrismCuts : public DrawingTest {
+protected:
+    IAcad3DSolid prism(double x0, double y0, double x1, double y1, double height)
+    {
+        f.SetProfile({{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}, {x0, y0}});
+        f.MakeProfileRegion();
+        return f.ExtrudeProfile(height);
+    }
+    static bool onePrism(const IAcad3DSolid& s) { return solidOf(s).body.pieces().front().prism != nullptr; }
+    WorkingFields f{connection};
+};
+
+TEST_F(PrismCuts, BoreOfTheSamePlaneAndHeightInsideMakesOnePrismWithAHole)
+{
+    IAcad3DSolid tube = prism(0, 0, 10, 10, 5);
+    tube.Boolean(acSubtraction, prism(2, 2, 8, 8, 5));
+    EXPECT_TRUE(onePrism(tube));
+    EXPECT_NEAR(tube.Volume(), (100 - 36) * 5, 1e-9);
+    expectBox(tube, 0, 0, 0, 10, 10, 5);
+    EXPECT_TRUE(BRepCheck_Analyzer(tube.entity()->shape()).IsValid());
+    EXPECT_EQ(count(tube.entity()->shape(), TopAbs_FACE), 10);
+    // A second bore, with round ends, after the tube has been moved: the
+    // same plane and height again.
+    tube.Move(AcadPoint(0, 0, 0), AcadPoint(0, 0, 7));
+    f.SetProfile({{8.5, 2}, {8.5, 8}, {9.5, 8}, {9.5, 2}, {8.5, 2}});
+    f.MakeProfileRegion({{1, -1}, {3, -1}});
+    IAcad3DSolid slot = f.ExtrudeProfile(5);
+    slot.Move(AcadPoint(0, 0, 0), AcadPoint(0, 0, 7));
+    tube.Boolean(acSubtraction, slot);
+    EXPECT_TRUE(onePrism(tube));
+    EXPECT_NEAR(tube.Volume(), (100 - 36 - (6 * 1 + pi * 0.25)) * 5, 1e-9);
+    expectBox(tube, 0, 0, 7, 10, 10, 12);
+    EXPECT_TRUE(BRepCheck_Analyzer(tube.entity()->shape()).IsValid());
+    EXPECT_EQ(ms().Count(), 1);
+}
+
+TEST_F(PrismCuts, OtherCutsOfPrismsAreBooleans)
+{
+    struct Case {
+        const char* name;
+        double x0, y0, x1, y1, height;
+        double volume;
+    };
+    // From the block 0..10 x 0..10 x 5.
+    const Case cases[] = {
+        {"sharing the bottom edge", 2, 0, 8, 8, 5, (100 - 48) * 5},
+        {"reaching out", 5, 5, 15, 15, 5, (100 - 25) * 5},
+        {"shorter", 2, 2, 8, 8, 3, 100 * 5 - 36 * 3},
+        {"taller", 2, 2, 8, 8, 9, (100 - 36) * 5},
+        {"downwards", 2, 2, 8, 8, -5, 100 * 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        IAcad3DSolid block = prism(0, 0, 10, 10, 5);
+        block.Boolean(acSubtraction, prism(c.x0, c.y0, c.x1, c.y1, c.height));
+        EXPECT_FALSE(onePrism(block));
+        EXPECT_NEAR(block.Volume(), c.volume, 1e-9);
+        EXPECT_TRUE(BRepCheck_Analyzer(block.entity()->shape()).IsValid());
+        block.Delete();
+    }
+}
+
 TEST_F(Solids, SectionIsOneRegionWithAllItsLoops)
 {
     IAcad3DSolid ring = ms().AddCylinder(AcadPoint(0, 0, 0), 10, 20);

@@ -5,6 +5,7 @@
 #include <GProp_GProps.hxx>
 #include <Quantity_Color.hxx>
 #include <STEPCAFControl_Reader.hxx>
+#include <STEPControl_Reader.hxx>
 #include <TDF_LabelSequence.hxx>
 #include <TDocStd_Document.hxx>
 #include <TopExp_Explorer.hxx>
@@ -76,4 +77,51 @@ TEST_F(Step, SavedSolidsComeBackWithVolumesAndColours)
     EXPECT_NEAR(volumes[0], 8 + 8 - 4, 1e-6);
     EXPECT_NEAR(volumes[1], M_PI * 25 * 10, 1e-4);
     EXPECT_EQ(faceColours, (std::set<std::string>{"0,255,0", "255,0,0", "0,0,255"}));
+}
+
+TEST_F(Step, EmptyDrawingSavesAFileWithNothingInIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("пусто.step"));
+    ms().AddMText(AcadPoint(0, 0, 0), 10, QStringLiteral("текст не пишется")); // not a shape of the file
+    connection.Document().SaveAs(path);
+    EXPECT_FALSE(doc().modifiedSinceSave());
+    STEPControl_Reader reader;
+    ASSERT_EQ(reader.ReadFile(path.toLocal8Bit().constData()), IFSelect_RetDone);
+    EXPECT_EQ(reader.NbRootsForTransfer(), 0);
+}
+
+TEST_F(Step, CurvesFarOutAndAPolylineLeftByARefusedRegionStillSave)
+{
+    IAcad3DSolid part = ms().AddBox(AcadPoint(0, 0, 0), 2, 3, 4);
+    part.put_color(3);
+    // A section of 1e17: the region is refused, its polyline stays.
+    WorkingFields f{connection};
+    f.SetProfile({{0, 0}, {0, 1e17}, {8, 1e17 + 8}, {16, 1e17}, {16, 0}, {0, 0}});
+    EXPECT_THROW(f.MakeProfileRegion({{1, -0.41421356237309503}}), EOleException);
+    ms().AddLine(AcadPoint(1e17, 0, 0), AcadPoint(1e17, 16, 0));
+    ms().AddArc(AcadPoint(1e17, 1e17, 0), 8, 0, 1);
+    ms().AddCircle(AcadPoint(-1e17, 0, 0), 4);
+    ASSERT_EQ(ms().Count(), 5);
+    for (int k = 1; k < ms().Count(); ++k)
+        EXPECT_FALSE(ms().Item(k).entity()->shape().IsNull());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("далеко.step"));
+    connection.Document().SaveAs(path);
+    EXPECT_FALSE(doc().modifiedSinceSave());
+    STEPCAFControl_Reader reader;
+    ASSERT_EQ(reader.ReadFile(path.toLocal8Bit().constData()), IFSelect_RetDone);
+    Handle(TDocStd_Document) read;
+    XCAFApp_Application::GetApplication()->NewDocument("MDTV-XCAF", read);
+    ASSERT_TRUE(reader.Transfer(read));
+    TDF_LabelSequence free;
+    XCAFDoc_DocumentTool::ShapeTool(read->Main())->GetFreeShapes(free);
+    double volume = 0;
+    for (const TDF_Label& label : free) {
+        GProp_GProps props;
+        BRepGProp::VolumeProperties(XCAFDoc_ShapeTool::GetShape(label), props);
+        volume += props.Mass();
+    }
+    EXPECT_NEAR(volume, 24, 1e-9);
 }
