@@ -156,6 +156,10 @@ void writeStep(const std::vector<std::shared_ptr<Entity>>& entities, const QStri
     writer.SetColorMode(true);
     writer.SetNameMode(true);
     Interface_Static::SetCVal("write.step.unit", "MM");
+    // The file's uncertainty is the least tolerance of its shapes: a curve
+    // far out, whose tolerance had to be widened, must not coarsen the
+    // parts a reader makes of the file.
+    Interface_Static::SetIVal("write.precision.mode", -1);
     if (!writer.Transfer(doc, STEPControl_AsIs))
         throw EOleException("Не удалось записать файл STEP", kErrModeling);
     if (writer.Write(path.toLocal8Bit().constData()) != IFSelect_RetDone)
