@@ -290,6 +290,13 @@ TopoDS_Face regionFromPolyline(const std::vector<gp_Pnt>& points, const std::vec
 TopoDS_Face regionFromCircle(const gp_Pnt& centre, const gp_Dir& normal, double radius)
 {
     requirePositive(radius, "радиус");
+    requireFinite(centre);
+    Bnd_Box reach;
+    reach.Add(centre);
+    reach.Enlarge(radius);
+    double x0, y0, z0, x1, y1, z1;
+    reach.Get(x0, y0, z0, x1, y1, z1);
+    requireWithinReach(std::vector<gp_Pnt>{gp_Pnt(x0, y0, z0), gp_Pnt(x1, y1, z1)});
     return guarded("область", [&]() -> TopoDS_Face {
         const gp_Circ circle(gp_Ax2(centre, normal), radius);
         const TopoDS_Edge edge = BRepBuilderAPI_MakeEdge(circle);
