@@ -1,7 +1,9 @@
 // Saving the drawing as STEP and reading it back with the kernel's reader.
 #include "drawing_fixture.h"
 
+#include <BRepBndLib.hxx>
 #include <BRepGProp.hxx>
+#include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
 #include <Quantity_Color.hxx>
 #include <STEPCAFControl_Reader.hxx>
@@ -124,4 +126,41 @@ TEST_F(Step, CurvesFarOutAndAPolylineLeftByARefusedRegionStillSave)
         volume += props.Mass();
     }
     EXPECT_NEAR(volume, 24, 1e-9);
+}
+
+TEST_F(Step, UnionTheKernelCannotMakeIsSavedAsItsPieces)
+{
+    // A box moved far beyond the kernel's reach cannot be fused with one at
+    // the origin; the drawing still saves, both boxes in it.
+    IAcad3DSolid near = ms().AddBox(AcadPoint(0, 0, 0), 2, 3, 4);
+    IAcad3DSolid far = ms().AddBox(AcadPoint(0, 0, 0), 1, 1, 1);
+    far.Move(AcadPoint(0, 0, 0), AcadPoint(1e12, 0, 0));
+    near.Boolean(acUnion, far);
+    EXPECT_THROW(near.Volume(), EOleException);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("части.step"));
+    connection.Document().SaveAs(path);
+    STEPControl_Reader reader;
+    ASSERT_EQ(reader.ReadFile(path.toLocal8Bit().constData()), IFSelect_RetDone);
+    reader.TransferRoots();
+    // Both boxes, told apart by where they lie (the kernel's volume of a
+    // solid that far out is not to be trusted).
+    std::vector<double> lowX;
+    for (TopExp_Explorer e(reader.OneShape(), TopAbs_SOLID); e.More(); e.Next()) {
+        Bnd_Box box;
+        BRepBndLib::Add(e.Current(), box);
+        double x0, y0, z0, x1, y1, z1;
+        box.Get(x0, y0, z0, x1, y1, z1);
+        lowX.push_back(x0);
+        if (x0 < 1) {
+            GProp_GProps props;
+            BRepGProp::VolumeProperties(e.Current(), props);
+            EXPECT_NEAR(props.Mass(), 24, 1e-9);
+        }
+    }
+    std::sort(lowX.begin(), lowX.end());
+    ASSERT_EQ(lowX.size(), 2u);
+    EXPECT_NEAR(lowX[0], -1, 1e-6);
+    EXPECT_NEAR(lowX[1], 1e12 - 0.5, 1e-2);
 }
