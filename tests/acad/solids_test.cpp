@@ -110,6 +110,52 @@ TEST_F(PrismCuts, BoreOfTheSamePlaneAndHeightInsideMakesOnePrismWithAHole)
     EXPECT_EQ(ms().Count(), 1);
 }
 
+TEST_F(PrismCuts, HoleWhicheverWayTheOutlinesRunAndWhereverThePrismsStand)
+{
+    struct Case {
+        const char* name;
+        bool outerClockwise, boreClockwise;
+        double height;
+        bool turned;
+    };
+    const Case cases[] = {
+        {"both clockwise", true, true, 5, false},
+        {"outer clockwise, bore counter-clockwise", true, false, 5, false},
+        {"outer counter-clockwise, bore clockwise", false, true, 5, false},
+        {"downwards", true, true, -5, false},
+        {"both turned about a slanted axis", true, false, 5, true},
+    };
+    auto square = [](double x0, double y0, double x1, double y1, bool clockwise) {
+        return clockwise ? std::vector<XY>{{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}, {x0, y0}}
+                         : std::vector<XY>{{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}};
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        f.SetProfile(square(0, 0, 10, 10, c.outerClockwise));
+        f.MakeProfileRegion();
+        IAcad3DSolid tube = f.ExtrudeProfile(c.height);
+        f.SetProfile(square(2, 2, 8, 8, c.boreClockwise));
+        f.MakeProfileRegion();
+        IAcad3DSolid bore = f.ExtrudeProfile(c.height);
+        if (c.turned)
+            for (IAcad3DSolid* s : {&tube, &bore})
+                s->Rotate3D(AcadPoint(1, 2, 3), AcadPoint(4, -5, 9), 0.7);
+        tube.Boolean(acSubtraction, bore);
+        EXPECT_TRUE(onePrism(tube));
+        EXPECT_NEAR(tube.Volume(), (100 - 36) * 5, 1e-9);
+        EXPECT_TRUE(BRepCheck_Analyzer(tube.entity()->shape()).IsValid());
+        // The bore goes through: the section across the middle of the tube's
+        // height is the square ring.
+        if (!c.turned) {
+            const double z = c.height / 2;
+            IAcadRegion ring = tube.SectionSolid(AcadPoint(0, 0, z), AcadPoint(77, 0, z), AcadPoint(0, 77, z));
+            EXPECT_NEAR(ring.Area(), 64, 1e-9);
+            ring.Delete();
+        }
+        tube.Delete();
+    }
+}
+
 TEST_F(PrismCuts, OtherCutsOfPrismsAreBooleans)
 {
     struct Case {
