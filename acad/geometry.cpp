@@ -491,8 +491,10 @@ TopoDS_Shape revolve(const TopoDS_Shape& region, const gp_Pnt& axisPoint, const 
                 if (lo < -tol && hi > tol)
                     invalidInput("профиль пересекает ось вращения");
             }
-            BRepPrimAPI_MakeRevol revol = full ? BRepPrimAPI_MakeRevol(face, axis, true)
-                                               : BRepPrimAPI_MakeRevol(face, axis, angle, true);
+            // Shapes are never changed in place: the solid may share the
+            // region's face.
+            BRepPrimAPI_MakeRevol revol = full ? BRepPrimAPI_MakeRevol(face, axis, false)
+                                               : BRepPrimAPI_MakeRevol(face, axis, angle, false);
             if (!revol.IsDone())
                 invalidInput("вращение");
             solids.push_back(revol.Shape());
