@@ -344,10 +344,6 @@ namespace {
 // an edge is neither straight nor circular.
 bool loopOf(const TopoDS_Wire& wire, const TopoDS_Face& face, const gp_Ax3& axes, Loop& loop)
 {
-    auto inPlane = [&](const gp_Pnt& p) {
-        const gp_Vec v(axes.Location(), p);
-        return gp_Pnt2d(v.Dot(gp_Vec(axes.XDirection())), v.Dot(gp_Vec(axes.YDirection())));
-    };
     for (BRepTools_WireExplorer e(wire, face); e.More(); e.Next()) {
         const TopoDS_Edge& edge = e.Current();
         TopoDS_Vertex first, last;
@@ -364,7 +360,7 @@ bool loopOf(const TopoDS_Wire& wire, const TopoDS_Face& face, const gp_Ax3& axes
         } else if (curve.GetType() != GeomAbs_Line) {
             return false;
         }
-        loop.push_back({inPlane(BRep_Tool::Pnt(first)), inPlane(BRep_Tool::Pnt(last)), bulge});
+        loop.push_back({inPlane(axes, BRep_Tool::Pnt(first)), inPlane(axes, BRep_Tool::Pnt(last)), bulge});
     }
     // The edges must follow one another.
     for (std::size_t i = 0; i < loop.size(); ++i)

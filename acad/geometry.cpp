@@ -44,7 +44,6 @@
 #include <gp_Circ.hxx>
 #include <gp_Ax3.hxx>
 #include <gp_Pln.hxx>
-#include <gp_Pnt2d.hxx>
 
 #include <algorithm>
 #include <cmath>
@@ -243,13 +242,10 @@ TopoDS_Face regionFromPolyline(const std::vector<gp_Pnt>& points, const std::vec
         // touches or runs back over itself would give a face that is no
         // proper region.
         const gp_Ax3 axes(points.front(), normal);
-        auto inPlane = [&](const gp_Pnt& p) {
-            const gp_Vec v(axes.Location(), p);
-            return gp_Pnt2d(v.Dot(gp_Vec(axes.XDirection())), v.Dot(gp_Vec(axes.YDirection())));
-        };
         Loop loop;
         for (std::size_t i = 0; i < segments.size(); ++i)
-            loop.push_back({inPlane(segments[i].a), inPlane(segments[(i + 1) % segments.size()].a), segments[i].bulge});
+            loop.push_back({inPlane(axes, segments[i].a), inPlane(axes, segments[(i + 1) % segments.size()].a),
+                            segments[i].bulge});
         checkLoop(loop, kTouching);
         const double area = signedArea(loop);
         if (!(std::fabs(area) > tol * tol))

@@ -2,6 +2,7 @@
 
 #include "acad/geometry.h"
 
+#include <gp_Vec.hxx>
 #include <gp_Vec2d.hxx>
 
 #include <algorithm>
@@ -170,6 +171,12 @@ double segmentArea(const Seg& s)
 [[noreturn]] void crossing() { invalidInput("контур пересекает сам себя"); }
 
 } // namespace
+
+gp_Pnt2d inPlane(const gp_Ax3& axes, const gp_Pnt& p)
+{
+    const gp_Vec v(axes.Location(), p);
+    return gp_Pnt2d(v.Dot(gp_Vec(axes.XDirection())), v.Dot(gp_Vec(axes.YDirection())));
+}
 
 double signedArea(const Loop& loop)
 {

@@ -3,6 +3,8 @@
 // compared exactly, without the kernel: whether a loop is a proper boundary
 // (no crossing, touching or running back over itself, some area), and
 // whether two loops keep clear of each other.
+#include <gp_Ax3.hxx>
+#include <gp_Pnt.hxx>
 #include <gp_Pnt2d.hxx>
 
 #include <vector>
@@ -16,6 +18,10 @@ struct LoopSegment {
     double bulge = 0;
 };
 using Loop = std::vector<LoopSegment>;
+
+// A point of the plane of the axes in the plane's own coordinates
+// (counter-clockwise about the axes' direction).
+gp_Pnt2d inPlane(const gp_Ax3& axes, const gp_Pnt& p);
 
 // Refuses (as invalid input) a loop that crosses itself, touches itself or
 // runs back over its own edges within the tolerance, or encloses no area.
