@@ -440,7 +440,7 @@ std::optional<SolidPiece> cutPrism(const SolidPiece& receiver, const SolidPiece&
         if (std::fabs(faceArea(face) - expected) > 1e-9 * std::max(expected, 1.0))
             continue;
         SolidPiece result;
-        result.shape = BRepPrimAPI_MakePrism(face, a.vector, false).Shape();
+        result.shape = BRepPrimAPI_MakePrism(copyOf(face), a.vector, false).Shape();
         result.prism = std::make_shared<const Prism>(Prism{face, a.vector});
         return result;
     }

@@ -6,6 +6,7 @@
 
 #include <BRepAdaptor_Curve.hxx>
 #include <BRepBndLib.hxx>
+#include <BRepBuilderAPI_Copy.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_MakePolygon.hxx>
@@ -301,6 +302,11 @@ TopoDS_Face regionFromCircle(const gp_Pnt& centre, const gp_Dir& normal, double 
     });
 }
 
+TopoDS_Shape copyOf(const TopoDS_Shape& shape)
+{
+    return BRepBuilderAPI_Copy(shape, false, false).Shape();
+}
+
 gp_Dir regionNormal(const TopoDS_Face& face)
 {
     const Handle(Geom_Plane) plane = Handle(Geom_Plane)::DownCast(BRep_Tool::Surface(face));
@@ -395,9 +401,7 @@ Extruded extrude(const TopoDS_Shape& region, double height, double taper)
                 Bnd_Box reach = box;
                 reach.Add(box.Transformed(lift));
                 requireWithinReach(reach, "выдавливание");
-                // Shapes are never changed in place (the Booleans work on
-                // copies): the prism may share the region's face.
-                solids.push_back(BRepPrimAPI_MakePrism(face, vector, false).Shape());
+                solids.push_back(BRepPrimAPI_MakePrism(copyOf(face), vector, false).Shape());
             }
             Extruded result{checkedSolid(combined(solids), "выдавливание"), nullptr};
             if (faces.size() == 1)
@@ -487,10 +491,9 @@ TopoDS_Shape revolve(const TopoDS_Shape& region, const gp_Pnt& axisPoint, const 
                 if (lo < -tol && hi > tol)
                     invalidInput("профиль пересекает ось вращения");
             }
-            // Shapes are never changed in place: the solid may share the
-            // region's face.
-            BRepPrimAPI_MakeRevol revol = full ? BRepPrimAPI_MakeRevol(face, axis, false)
-                                               : BRepPrimAPI_MakeRevol(face, axis, angle, false);
+            const TopoDS_Shape base = copyOf(face);
+            BRepPrimAPI_MakeRevol revol = full ? BRepPrimAPI_MakeRevol(base, axis, false)
+                                               : BRepPrimAPI_MakeRevol(base, axis, angle, false);
             if (!revol.IsDone())
                 invalidInput("вращение");
             solids.push_back(revol.Shape());

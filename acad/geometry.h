@@ -89,6 +89,11 @@ TopoDS_Shape cone(const gp_Pnt& centre, double baseRadius, double height);
 TopoDS_Shape sphere(const gp_Pnt& centre, double radius);
 TopoDS_Shape torus(const gp_Pnt& centre, double ringRadius, double tubeRadius);
 
+// A copy of a shape's topology, sharing its curves and surfaces: the kernel's
+// sweeps add curves to the edges they are given, which must not pile up on a
+// region swept again and again.
+TopoDS_Shape copyOf(const TopoDS_Shape& shape);
+
 // The normal of a region's face (the way its outer loop runs
 // counter-clockwise); a face that is not flat is refused.
 gp_Dir regionNormal(const TopoDS_Face& face);

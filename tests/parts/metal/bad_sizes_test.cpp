@@ -119,8 +119,9 @@ TEST_F(BadSizes, PartsOfAThousandKilometresAreRefused)
         EXPECT_EQ(errors, QStringList{QString::fromUtf8(c.message)});
         ASSERT_EQ(count(), c.left);
         EXPECT_EQ(item(0).ObjectName(), QStringLiteral("AcDbPolyline"));
-        if (c.left == 2)
+        if (c.left == 2) {
             EXPECT_EQ(item(1).ObjectName(), QStringLiteral("AcDbRegion"));
+        }
     }
     EXPECT_EQ(text("Panel37", "Edit48"), QStringLiteral("keep"));
 }
