@@ -351,16 +351,28 @@ bool loopOf(const TopoDS_Wire& wire, const TopoDS_Face& face, const gp_Ax3& axes
         if (first.IsNull() || last.IsNull())
             return false;
         const BRepAdaptor_Curve curve(edge);
-        double bulge = 0;
-        if (curve.GetType() == GeomAbs_Circle) {
-            const double angle = curve.LastParameter() - curve.FirstParameter();
-            const bool counterClockwise = (curve.Circle().Axis().Direction().Dot(axes.Direction()) > 0) ==
-                                          (edge.Orientation() != TopAbs_REVERSED);
-            bulge = (counterClockwise ? 1 : -1) * std::tan(angle / 4);
-        } else if (curve.GetType() != GeomAbs_Line) {
-            return false;
+        const gp_Pnt2d a = inPlane(axes, BRep_Tool::Pnt(first)), b = inPlane(axes, BRep_Tool::Pnt(last));
+        if (curve.GetType() == GeomAbs_Line) {
+            loop.push_back({a, b, 0});
+            continue;
         }
-        loop.push_back({inPlane(axes, BRep_Tool::Pnt(first)), inPlane(axes, BRep_Tool::Pnt(last)), bulge});
+        if (curve.GetType() != GeomAbs_Circle)
+            return false;
+        const double angle = curve.LastParameter() - curve.FirstParameter();
+        const bool forward = edge.Orientation() != TopAbs_REVERSED;
+        const double sign =
+            (curve.Circle().Axis().Direction().Dot(axes.Direction()) > 0) == forward ? 1 : -1;
+        if (a.Distance(b) > kTouching) {
+            loop.push_back({a, b, sign * std::tan(angle / 4)});
+            continue;
+        }
+        // A whole circle: two half circles through the point opposite.
+        if (angle < M_PI)
+            return false;
+        const double middle = (curve.FirstParameter() + curve.LastParameter()) / 2;
+        const gp_Pnt2d opposite = inPlane(axes, curve.Value(middle));
+        loop.push_back({a, opposite, sign * std::tan(angle / 8)});
+        loop.push_back({opposite, b, sign * std::tan(angle / 8)});
     }
     // The edges must follow one another.
     for (std::size_t i = 0; i < loop.size(); ++i)

@@ -156,6 +156,23 @@ TEST_F(PrismCuts, HoleWhicheverWayTheOutlinesRunAndWhereverThePrismsStand)
     }
 }
 
+TEST_F(PrismCuts, RoundBoreFromACircleRegion)
+{
+    IAcad3DSolid plate = prism(0, 0, 20, 20, 5);
+    IAcadCircle circle = ms().AddCircle(AcadPoint(10, 10, 0), 3);
+    IAcadRegion disc = ms().AddRegion({circle}).front();
+    IAcad3DSolid bore = ms().AddExtrudedSolid(disc, 5, 0);
+    plate.Boolean(acSubtraction, bore);
+    EXPECT_TRUE(onePrism(plate));
+    EXPECT_NEAR(plate.Volume(), (400 - 9 * pi) * 5, 1e-9);
+    EXPECT_TRUE(BRepCheck_Analyzer(plate.entity()->shape()).IsValid());
+    // A bore touching two of the plate's edges is left to the kernel's cut.
+    IAcadRegion edgeDisc = ms().AddRegion({ms().AddCircle(AcadPoint(3, 3, 0), 3)}).front();
+    plate.Boolean(acSubtraction, ms().AddExtrudedSolid(edgeDisc, 5, 0));
+    EXPECT_FALSE(onePrism(plate));
+    EXPECT_NEAR(plate.Volume(), (400 - 18 * pi) * 5, 1e-6);
+}
+
 TEST_F(PrismCuts, OtherCutsOfPrismsAreBooleans)
 {
     struct Case {
