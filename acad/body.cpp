@@ -1,27 +1,40 @@
 #include "acad/body.h"
 
 #include "acad/errors.h"
+#include "acad/geometry_loop.h"
 
+#include <BRepAdaptor_Curve.hxx>
 #include <BRepAlgoAPI_Common.hxx>
 #include <BRepAlgoAPI_Cut.hxx>
 #include <BRepAlgoAPI_Fuse.hxx>
 #include <BRepBndLib.hxx>
+#include <BRepBuilderAPI_Copy.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepCheck_Analyzer.hxx>
 #include <BRepGProp.hxx>
+#include <BRepPrimAPI_MakePrism.hxx>
+#include <BRepTools.hxx>
+#include <BRepTools_WireExplorer.hxx>
 #include <BRep_Builder.hxx>
+#include <BRep_Tool.hxx>
 #include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
+#include <Geom_Plane.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
 #include <TopTools_ListOfShape.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
+#include <TopoDS_Wire.hxx>
+#include <gp_Ax3.hxx>
+#include <gp_Pln.hxx>
 
 #include <algorithm>
 #include <cmath>
+#include <future>
+#include <optional>
 
 namespace acad {
 
@@ -56,11 +69,6 @@ const char* opName(Op op)
     case Op::Common: return "пересечение";
     }
     return "";
-}
-
-[[noreturn]] void modelingError(const std::string& what)
-{
-    throw EOleException("Ошибка моделирования: " + what, kErrModeling);
 }
 
 int solidCount(const TopoDS_Shape& shape)
@@ -126,9 +134,36 @@ void carryColours(BRepAlgoAPI_BooleanOperation& algo, const std::vector<const So
     }
 }
 
-SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& arguments,
-                   const std::vector<const SolidPiece*>& tools, double fuzzy)
+// A private copy of a piece, which a destructive operation may change as it
+// likes; the face colours follow the copy.
+SolidPiece privateCopy(const SolidPiece& piece)
 {
+    BRepBuilderAPI_Copy copy(piece.shape, false, false);
+    SolidPiece c;
+    c.shape = copy.Shape();
+    if (!piece.colours.empty()) {
+        TopTools_IndexedMapOfShape faces;
+        TopExp::MapShapes(piece.shape, TopAbs_FACE, faces);
+        for (int i = 1; i <= faces.Extent(); ++i)
+            if (const Colour* colour = piece.colours.find(faces(i)))
+                c.colours.set(copy.ModifiedShape(faces(i)), *colour);
+    }
+    return c;
+}
+
+// Runs the kernel's operation destructively, on private copies of the
+// operands: it may then keep what it computed on the operands' edges instead
+// of working it out again on every query.
+SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArguments,
+                   const std::vector<const SolidPiece*>& originalTools, double fuzzy)
+{
+    std::vector<SolidPiece> copies;
+    copies.reserve(originalArguments.size() + originalTools.size());
+    std::vector<const SolidPiece*> arguments, tools;
+    for (const SolidPiece* p : originalArguments)
+        arguments.push_back(&copies.emplace_back(privateCopy(*p)));
+    for (const SolidPiece* p : originalTools)
+        tools.push_back(&copies.emplace_back(privateCopy(*p)));
     BRepAlgoAPI_Fuse fuse;
     BRepAlgoAPI_Cut cut;
     BRepAlgoAPI_Common common;
@@ -143,7 +178,7 @@ SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& arguments,
     algo.SetArguments(a);
     algo.SetTools(t);
     algo.SetRunParallel(false);
-    algo.SetNonDestructive(true);
+    algo.SetNonDestructive(false);
     if (fuzzy > 0)
         algo.SetFuzzyValue(fuzzy);
     algo.Build();
@@ -232,10 +267,17 @@ double checkSolid(const TopoDS_Shape& shape, const char* what)
 {
     if (shape.IsNull() || solidCount(shape) == 0)
         modelingError(std::string(what) + ": тело не получилось");
-    BRepCheck_Analyzer analyzer(shape, true, true);
-    if (!analyzer.IsValid())
+    std::future<double> volume = std::async(std::launch::async, [&shape] { return volumeOf(shape); });
+    bool valid = false;
+    try {
+        valid = BRepCheck_Analyzer(shape, true, true).IsValid();
+    } catch (...) {
+        volume.wait();
+        throw;
+    }
+    const double v = volume.get();
+    if (!valid)
         modelingError(std::string(what) + ": получено неправильное тело");
-    const double v = volumeOf(shape);
     if (!(v > 0))
         modelingError(std::string(what) + ": тело нулевого объема");
     return v;
@@ -296,6 +338,127 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
 }
 } // namespace
 
+namespace {
+
+// The loop of a wire of a flat face in the plane's coordinates; false when
+// an edge is neither straight nor circular.
+bool loopOf(const TopoDS_Wire& wire, const TopoDS_Face& face, const gp_Ax3& axes, Loop& loop)
+{
+    for (BRepTools_WireExplorer e(wire, face); e.More(); e.Next()) {
+        const TopoDS_Edge& edge = e.Current();
+        TopoDS_Vertex first, last;
+        TopExp::Vertices(edge, first, last, true);
+        if (first.IsNull() || last.IsNull())
+            return false;
+        const BRepAdaptor_Curve curve(edge);
+        const gp_Pnt2d a = inPlane(axes, BRep_Tool::Pnt(first)), b = inPlane(axes, BRep_Tool::Pnt(last));
+        if (curve.GetType() == GeomAbs_Line) {
+            loop.push_back({a, b, 0});
+            continue;
+        }
+        if (curve.GetType() != GeomAbs_Circle)
+            return false;
+        const double angle = curve.LastParameter() - curve.FirstParameter();
+        const bool forward = edge.Orientation() != TopAbs_REVERSED;
+        const double sign =
+            (curve.Circle().Axis().Direction().Dot(axes.Direction()) > 0) == forward ? 1 : -1;
+        if (a.Distance(b) > kTouching) {
+            loop.push_back({a, b, sign * std::tan(angle / 4)});
+            continue;
+        }
+        // A whole circle: two half circles through the point opposite.
+        if (angle < M_PI)
+            return false;
+        const double middle = (curve.FirstParameter() + curve.LastParameter()) / 2;
+        const gp_Pnt2d opposite = inPlane(axes, curve.Value(middle));
+        loop.push_back({a, opposite, sign * std::tan(angle / 8)});
+        loop.push_back({opposite, b, sign * std::tan(angle / 8)});
+    }
+    // The edges must follow one another.
+    for (std::size_t i = 0; i < loop.size(); ++i)
+        if (loop[i].b.Distance(loop[(i + 1) % loop.size()].a) > kTouching)
+            return false;
+    return !loop.empty();
+}
+
+double faceArea(const TopoDS_Shape& face)
+{
+    GProp_GProps props;
+    BRepGProp::SurfaceProperties(face, props);
+    return props.Mass();
+}
+
+} // namespace
+
+std::optional<SolidPiece> cutPrism(const SolidPiece& receiver, const SolidPiece& tool)
+{
+    if (!receiver.prism || !tool.prism || !receiver.colours.empty())
+        return std::nullopt;
+    const Prism& a = *receiver.prism;
+    const Prism& b = *tool.prism;
+    if (a.vector.Subtracted(b.vector).Magnitude() > kTouching)
+        return std::nullopt;
+    const Handle(Geom_Plane) planeA = Handle(Geom_Plane)::DownCast(BRep_Tool::Surface(a.face));
+    const Handle(Geom_Plane) planeB = Handle(Geom_Plane)::DownCast(BRep_Tool::Surface(b.face));
+    if (planeA.IsNull() || planeB.IsNull())
+        return std::nullopt;
+    const gp_Pln pa = planeA->Pln(), pb = planeB->Pln();
+    if (!pa.Axis().IsParallel(pb.Axis(), 1e-12) || pa.Distance(pb.Location()) > kTouching)
+        return std::nullopt;
+    // Every loop in the receiver's plane; the tool's one loop must lie inside
+    // the receiver's outer loop, clear of every loop, and hold no hole.
+    const gp_Ax3 axes(pa.Location(), regionNormal(a.face), pa.XAxis().Direction());
+    const TopoDS_Wire outer = BRepTools::OuterWire(a.face);
+    std::vector<TopoDS_Wire> holes;
+    Loop outerLoop;
+    std::vector<Loop> holeLoops;
+    for (TopExp_Explorer e(a.face, TopAbs_WIRE); e.More(); e.Next()) {
+        const TopoDS_Wire& w = TopoDS::Wire(e.Current());
+        if (w.IsSame(outer)) {
+            if (!loopOf(w, a.face, axes, outerLoop))
+                return std::nullopt;
+            continue;
+        }
+        holes.push_back(w);
+        if (!loopOf(w, a.face, axes, holeLoops.emplace_back()))
+            return std::nullopt;
+    }
+    int toolWires = 0;
+    for (TopExp_Explorer e(b.face, TopAbs_WIRE); e.More(); e.Next())
+        ++toolWires;
+    if (toolWires != 1)
+        return std::nullopt;
+    const TopoDS_Wire bore = BRepTools::OuterWire(b.face);
+    Loop boreLoop;
+    if (!loopOf(bore, b.face, axes, boreLoop) || !loopsApart(outerLoop, boreLoop, kTouching) ||
+        !insideLoop(outerLoop, boreLoop.front().a))
+        return std::nullopt;
+    for (const Loop& hole : holeLoops)
+        if (!loopsApart(hole, boreLoop, kTouching) || insideLoop(hole, boreLoop.front().a) ||
+            insideLoop(boreLoop, hole.front().a))
+            return std::nullopt;
+
+    const double expected = faceArea(a.face) - std::fabs(signedArea(boreLoop));
+    for (const TopoDS_Shape& hole : {bore.Reversed(), static_cast<const TopoDS_Shape&>(bore)}) {
+        BRepBuilderAPI_MakeFace make(pa, outer, true);
+        for (const TopoDS_Wire& w : holes)
+            make.Add(w);
+        make.Add(TopoDS::Wire(hole));
+        if (!make.IsDone())
+            return std::nullopt;
+        TopoDS_Face face = make.Face();
+        if (face.Orientation() != a.face.Orientation())
+            face.Orientation(a.face.Orientation());
+        if (std::fabs(faceArea(face) - expected) > 1e-9 * std::max(expected, 1.0))
+            continue;
+        SolidPiece result;
+        result.shape = BRepPrimAPI_MakePrism(copyOf(face), a.vector, false).Shape();
+        result.prism = std::make_shared<const Prism>(Prism{face, a.vector});
+        return result;
+    }
+    return std::nullopt;
+}
+
 SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
 {
     chunk = std::max<std::size_t>(chunk, 2);
@@ -319,9 +482,10 @@ SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
 
 } // namespace geom
 
-SolidBody::SolidBody(const TopoDS_Shape& shape, std::shared_ptr<const SweepRecord> sweep)
+SolidBody::SolidBody(const TopoDS_Shape& shape, std::shared_ptr<const SweepRecord> sweep,
+                     std::shared_ptr<const geom::Prism> prism)
 {
-    pieces_.push_back({shape, {}, std::move(sweep)});
+    pieces_.push_back({shape, {}, std::move(sweep), std::move(prism)});
 }
 
 void SolidBody::build() const
@@ -377,9 +541,16 @@ void SolidBody::transform(const gp_Trsf& t)
                 p.shape.Move(TopLoc_Location(t));
             if (p.sweep)
                 p.sweep = geom::moved(*p.sweep, t);
+            if (p.prism) {
+                geom::Prism moved = *p.prism;
+                moved.face.Move(TopLoc_Location(t));
+                moved.vector.Transform(t);
+                p.prism = std::make_shared<const geom::Prism>(std::move(moved));
+            }
             continue;
         }
         p.sweep.reset();
+        p.prism.reset();
         BRepBuilderAPI_Transform tr(p.shape, t, true);
         if (!tr.IsDone())
             throw EOleException("Ошибка моделирования: масштабирование не выполнено", kErrModeling);
@@ -436,8 +607,13 @@ void SolidBody::subtract(SolidBody&& other)
 {
     resolve();
     other.resolve();
+    if (std::optional<SolidPiece> holed = geom::cutPrism(pieces_.front(), other.pieces_.front())) {
+        pieces_.front() = std::move(*holed);
+        other.pieces_.clear();
+        return;
+    }
     SolidPiece& a = pieces_.front();
-    SolidPiece tool{other.pieces_.front().shape, {}, nullptr};
+    SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr};
     SolidPiece r = geom::run(geom::Op::Cut, {&a}, {&tool});
     if (geom::solidCount(r.shape) == 0)
         throw EOleException("Ошибка моделирования: после вычитания не осталось тела", kErrModeling);
@@ -462,7 +638,7 @@ void SolidBody::intersect(SolidBody&& other)
     resolve();
     other.resolve();
     SolidPiece& a = pieces_.front();
-    SolidPiece tool{other.pieces_.front().shape, {}, nullptr};
+    SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr};
     SolidPiece r = geom::run(geom::Op::Common, {&a}, {&tool});
     if (geom::solidCount(r.shape) == 0)
         throw EOleException("Ошибка моделирования: тела не пересекаются", kErrModeling);
@@ -498,7 +674,7 @@ TopoDS_Shape SolidBody::section(const gp_Pln& plane) const
     const gp_Pnt foot = centre.Translated(-n * d.Dot(n));
     gp_Pln centred(gp_Ax3(foot, plane.Axis().Direction(), plane.XAxis().Direction()));
     const TopoDS_Face square = BRepBuilderAPI_MakeFace(centred, -r, r, -r, r).Face();
-    SolidPiece a{s, {}, nullptr}, f{square, {}, nullptr};
+    SolidPiece a{s, {}, nullptr, nullptr}, f{square, {}, nullptr, nullptr};
     SolidPiece result = geom::runOnce(geom::Op::Common, {&a}, {&f}, 0.0);
     int faces = 0;
     for (TopExp_Explorer e(result.shape, TopAbs_FACE); e.More(); e.Next())

@@ -7,6 +7,7 @@
 // a time in a balanced tree of bounded fuses. Uniting hundreds of pieces one
 // by one into a growing body would cost time quadratic in their number.
 #include "acad/colour.h"
+#include "acad/geometry.h"
 #include "acad/sweep_record.h"
 
 #include <Bnd_Box.hxx>
@@ -42,11 +43,14 @@ struct SolidPiece {
     TopoDS_Shape shape; // null until made from the sweep
     FaceColours colours;
     std::shared_ptr<const SweepRecord> sweep;
+    // Set while the piece is still the plain extrusion of one face.
+    std::shared_ptr<const geom::Prism> prism;
 };
 
 class SolidBody {
 public:
-    explicit SolidBody(const TopoDS_Shape& shape, std::shared_ptr<const SweepRecord> sweep = nullptr);
+    explicit SolidBody(const TopoDS_Shape& shape, std::shared_ptr<const SweepRecord> sweep = nullptr,
+                       std::shared_ptr<const geom::Prism> prism = nullptr);
 
     // The B-rep, every pending union made. Throws EOleException when the
     // kernel cannot make it; the pieces then stay as they are.
@@ -67,7 +71,9 @@ public:
     // This := this ∪ other. The other's faces keep the other's colour.
     void unite(SolidBody&& other, const Colour& otherColour, const Colour& ownColour);
     // This := this − other; this := this ∩ other. Throw EOleException and
-    // leave both unchanged when the kernel fails.
+    // leave both unchanged when the kernel fails. A prism cut by a prism of
+    // the same plane and vector lying inside it becomes one prism of the
+    // region with a hole.
     void subtract(SolidBody&& other);
     void intersect(SolidBody&& other);
 
@@ -87,7 +93,8 @@ namespace geom {
 // Fuses pieces in a balanced tree of fuses of at most `chunk` arguments.
 SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk = 32);
 // Checks that a shape is a valid solid (or solids) with positive volume and
-// returns the volume; throws EOleException otherwise.
+// returns the volume; throws EOleException otherwise. The volume is worked
+// out while the kernel's analyser runs.
 double checkSolid(const TopoDS_Shape& shape, const char* what);
 double volumeOf(const TopoDS_Shape& shape);
 } // namespace geom

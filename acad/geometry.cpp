@@ -2,6 +2,7 @@
 
 #include "acad/body.h"
 #include "acad/errors.h"
+#include "acad/geometry_loop.h"
 
 #include <BRepAdaptor_Curve.hxx>
 #include <BRepBndLib.hxx>
@@ -12,8 +13,6 @@
 #include <BRepBuilderAPI_MakeVertex.hxx>
 #include <BRepBuilderAPI_MakeWire.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
-#include <BRepCheck_Analyzer.hxx>
-#include <BRepCheck_Wire.hxx>
 #include <BRepGProp.hxx>
 #include <BRepOffsetAPI_MakeOffset.hxx>
 #include <BRepOffsetAPI_ThruSections.hxx>
@@ -30,7 +29,10 @@
 #include <Bnd_Box.hxx>
 #include <GC_MakeArcOfCircle.hxx>
 #include <GProp_GProps.hxx>
+#include <Geom_Circle.hxx>
+#include <Geom_Line.hxx>
 #include <Geom_Plane.hxx>
+#include <Geom_TrimmedCurve.hxx>
 #include <Geom_Surface.hxx>
 #include <Precision.hxx>
 #include <Standard_Failure.hxx>
@@ -41,6 +43,7 @@
 #include <gp_Ax1.hxx>
 #include <gp_Ax2.hxx>
 #include <gp_Circ.hxx>
+#include <gp_Ax3.hxx>
 #include <gp_Pln.hxx>
 
 #include <algorithm>
@@ -51,6 +54,85 @@ namespace acad::geom {
 void invalidInput(const char* what)
 {
     throw EOleException(std::string("Неверные данные: ") + what, kErrInvalidInput);
+}
+
+void modelingError(const std::string& what)
+{
+    throw EOleException("Ошибка моделирования: " + what, kErrModeling);
+}
+
+gp_Pnt arcMiddle(const gp_Pnt& a, const gp_Pnt& b, double bulge, const gp_Dir& normal)
+{
+    const gp_Vec chord(a, b);
+    const gp_Vec right = chord.Crossed(gp_Vec(normal)).Normalized();
+    return a.Translated(chord * 0.5).Translated(right * (bulge * chord.Magnitude() / 2));
+}
+
+namespace {
+
+// An edge of the curve between the points, its tolerance as wide as the
+// curve's distance from them needs.
+TopoDS_Edge toleratedEdge(const Handle(Geom_Curve)& curve, double first, double last, const gp_Pnt& a,
+                          const gp_Pnt& b)
+{
+    const double tol = 2 * std::max({Precision::Confusion(), curve->Value(first).Distance(a),
+                                     curve->Value(last).Distance(b),
+                                     1e-15 * std::max(gp_Vec(a.XYZ()).Magnitude(), gp_Vec(b.XYZ()).Magnitude())});
+    BRep_Builder builder;
+    TopoDS_Edge edge;
+    builder.MakeEdge(edge, curve, tol);
+    TopoDS_Vertex va, vb;
+    builder.MakeVertex(va, a, tol);
+    builder.MakeVertex(vb, b, tol);
+    builder.Add(edge, va.Oriented(TopAbs_FORWARD));
+    builder.Add(edge, vb.Oriented(TopAbs_REVERSED));
+    builder.Range(edge, first, last);
+    return edge;
+}
+
+} // namespace
+
+TopoDS_Edge lineEdge(const gp_Pnt& a, const gp_Pnt& b)
+{
+    const double length = a.Distance(b);
+    if (!(length > 0))
+        return {};
+    try {
+        BRepBuilderAPI_MakeEdge edge(a, b);
+        if (edge.IsDone())
+            return edge.Edge();
+    } catch (const Standard_Failure&) {
+    }
+    return toleratedEdge(new Geom_Line(a, gp_Dir(gp_Vec(a, b))), 0, length, a, b);
+}
+
+TopoDS_Edge arcEdge(const gp_Pnt& a, const gp_Pnt& middle, const gp_Pnt& b)
+{
+    try {
+        GC_MakeArcOfCircle arc(a, middle, b);
+        if (arc.IsDone()) {
+            BRepBuilderAPI_MakeEdge edge(arc.Value());
+            if (edge.IsDone())
+                return edge.Edge();
+            const Handle(Geom_TrimmedCurve)& c = arc.Value();
+            return toleratedEdge(c, c->FirstParameter(), c->LastParameter(), a, b);
+        }
+    } catch (const Standard_Failure&) {
+    }
+    // Too flat, or too far out, for a circle: its chord.
+    return lineEdge(a, b);
+}
+
+TopoDS_Edge circleEdge(const gp_Ax2& position, double radius, double first, double last)
+{
+    Handle(Geom_Circle) circle = new Geom_Circle(position, radius);
+    try {
+        BRepBuilderAPI_MakeEdge edge(circle, first, last);
+        if (edge.IsDone())
+            return edge.Edge();
+    } catch (const Standard_Failure&) {
+    }
+    return toleratedEdge(circle, first, last, circle->Value(first), circle->Value(last));
 }
 
 namespace {
@@ -65,7 +147,7 @@ double extentOf(const std::vector<gp_Pnt>& points)
 
 void requirePositive(double value, const char* what)
 {
-    if (!(value > 0))
+    if (!(value >= kLeastSize))
         invalidInput(what);
 }
 
@@ -75,11 +157,27 @@ void requireFinite(const gp_Pnt& p)
         invalidInput("точка");
 }
 
-double faceArea(const TopoDS_Shape& face)
+bool withinReach(const gp_Pnt& p)
 {
-    GProp_GProps props;
-    BRepGProp::SurfaceProperties(face, props);
-    return props.Mass();
+    return std::fabs(p.X()) <= kReach && std::fabs(p.Y()) <= kReach && std::fabs(p.Z()) <= kReach;
+}
+
+void requireWithinReach(const std::vector<gp_Pnt>& points)
+{
+    for (const gp_Pnt& p : points)
+        if (!withinReach(p))
+            modelingError("область слишком велика");
+}
+
+// A solid whose box reaches beyond what the kernel can hold is refused.
+void requireWithinReach(const Bnd_Box& box, const char* what)
+{
+    if (box.IsVoid())
+        return;
+    double x0, y0, z0, x1, y1, z1;
+    box.Get(x0, y0, z0, x1, y1, z1);
+    if (!withinReach(gp_Pnt(x0, y0, z0)) || !withinReach(gp_Pnt(x1, y1, z1)))
+        modelingError(std::string(what) + ": тело слишком велико");
 }
 
 // Runs a kernel construction, turning its exceptions into a refusal.
@@ -112,7 +210,8 @@ TopoDS_Face regionFromPolyline(const std::vector<gp_Pnt>& points, const std::vec
     return guarded("область", [&]() -> TopoDS_Face {
         for (const gp_Pnt& p : points)
             requireFinite(p);
-        const double tol = 1e-9 * std::max(1.0, extentOf(points));
+        requireWithinReach(points);
+        const double tol = std::max(1e-9 * std::max(1.0, extentOf(points)), kTouching);
         if (points.size() < 3 || points.front().Distance(points.back()) > tol)
             invalidInput("контур не замкнут");
         const gp_Pln plane(points.front(), normal);
@@ -139,6 +238,20 @@ TopoDS_Face regionFromPolyline(const std::vector<gp_Pnt>& points, const std::vec
         if (segments.size() < (hasArc ? 2u : 3u))
             invalidInput("контур вырожден");
 
+        // The loop in the plane's own coordinates, counter-clockwise about
+        // the normal, checked before the kernel sees it: a loop that crosses,
+        // touches or runs back over itself would give a face that is no
+        // proper region.
+        const gp_Ax3 axes(points.front(), normal);
+        Loop loop;
+        for (std::size_t i = 0; i < segments.size(); ++i)
+            loop.push_back({inPlane(axes, segments[i].a), inPlane(axes, segments[(i + 1) % segments.size()].a),
+                            segments[i].bulge});
+        checkLoop(loop, kTouching);
+        const double area = signedArea(loop);
+        if (!(std::fabs(area) > tol * tol))
+            invalidInput("контур вырожден");
+
         std::vector<TopoDS_Vertex> vertices;
         for (const Segment& s : segments)
             vertices.push_back(BRepBuilderAPI_MakeVertex(s.a));
@@ -152,13 +265,7 @@ TopoDS_Face regionFromPolyline(const std::vector<gp_Pnt>& points, const std::vec
             if (s.bulge == 0.0) {
                 edge = BRepBuilderAPI_MakeEdge(va, vb);
             } else {
-                // The arc's middle lies off the chord's middle by bulge times
-                // half the chord, to the right of the chord for a positive
-                // (counter-clockwise) bulge.
-                const gp_Vec chord(s.a, b);
-                const gp_Vec right = chord.Crossed(gp_Vec(normal)).Normalized();
-                const gp_Pnt mid = s.a.Translated(chord * 0.5).Translated(right * (s.bulge * chord.Magnitude() / 2));
-                GC_MakeArcOfCircle arc(s.a, mid, b);
+                GC_MakeArcOfCircle arc(s.a, arcMiddle(s.a, b, s.bulge, normal), b);
                 if (!arc.IsDone())
                     invalidInput("дуга");
                 edge = BRepBuilderAPI_MakeEdge(arc.Value(), va, vb);
@@ -167,23 +274,26 @@ TopoDS_Face regionFromPolyline(const std::vector<gp_Pnt>& points, const std::vec
             if (!wire.IsDone())
                 invalidInput("контур разорван");
         }
-        BRepBuilderAPI_MakeFace face(plane, wire.Wire(), true);
+        // The outer loop of a face runs counter-clockwise about its normal;
+        // the loop's area says which way the polyline runs.
+        const TopoDS_Wire boundary = area > 0 ? wire.Wire() : TopoDS::Wire(wire.Wire().Reversed());
+        BRepBuilderAPI_MakeFace face(plane, boundary, false);
         if (!face.IsDone())
             invalidInput("область не построена");
-        TopoDS_Face f = face.Face();
-        BRepCheck_Wire wireCheck(BRepTools::OuterWire(f));
-        TopoDS_Edge e1, e2;
-        if (wireCheck.SelfIntersect(f, e1, e2, false) != BRepCheck_NoError)
-            invalidInput("контур пересекает сам себя");
-        if (!(faceArea(f) > tol * tol))
-            invalidInput("контур вырожден");
-        return f;
+        return face.Face();
     });
 }
 
 TopoDS_Face regionFromCircle(const gp_Pnt& centre, const gp_Dir& normal, double radius)
 {
     requirePositive(radius, "радиус");
+    requireFinite(centre);
+    Bnd_Box reach;
+    reach.Add(centre);
+    reach.Enlarge(radius);
+    double x0, y0, z0, x1, y1, z1;
+    reach.Get(x0, y0, z0, x1, y1, z1);
+    requireWithinReach(std::vector<gp_Pnt>{gp_Pnt(x0, y0, z0), gp_Pnt(x1, y1, z1)});
     return guarded("область", [&]() -> TopoDS_Face {
         const gp_Circ circle(gp_Ax2(centre, normal), radius);
         const TopoDS_Edge edge = BRepBuilderAPI_MakeEdge(circle);
@@ -194,8 +304,7 @@ TopoDS_Face regionFromCircle(const gp_Pnt& centre, const gp_Dir& normal, double 
 
 TopoDS_Shape copyOf(const TopoDS_Shape& shape)
 {
-    BRepBuilderAPI_Copy copy(shape, true, false);
-    return copy.Shape();
+    return BRepBuilderAPI_Copy(shape, false, false).Shape();
 }
 
 gp_Dir regionNormal(const TopoDS_Face& face)
@@ -228,7 +337,7 @@ TopoDS_Shape combined(const std::vector<TopoDS_Shape>& solids)
         return solids.front();
     std::vector<SolidPiece> pieces;
     for (const TopoDS_Shape& s : solids)
-        pieces.push_back({s, {}, nullptr});
+        pieces.push_back({s, {}, nullptr, nullptr});
     return fuseAll(std::move(pieces)).shape;
 }
 
@@ -271,21 +380,37 @@ TopoDS_Shape taperedLoop(const TopoDS_Wire& loop, const gp_Dir& normal, const gp
 
 } // namespace
 
-TopoDS_Shape extrude(const TopoDS_Shape& region, double height, double taper)
+Extruded extrude(const TopoDS_Shape& region, double height, double taper)
 {
-    if (!std::isfinite(height) || height == 0.0)
+    if (!std::isfinite(height) || !(std::fabs(height) >= kLeastSize))
         invalidInput("высота выдавливания");
     if (!std::isfinite(taper) || std::fabs(taper) >= M_PI / 2)
         invalidInput("угол сужения");
-    return guarded("выдавливание", [&]() -> TopoDS_Shape {
-        std::vector<TopoDS_Shape> solids;
-        for (const TopoDS_Face& face : facesOf(region)) {
-            const gp_Dir n = regionNormal(face);
-            if (taper == 0.0) {
-                BRepPrimAPI_MakePrism prism(face, gp_Vec(n) * height, true);
-                solids.push_back(prism.Shape());
-                continue;
+    return guarded("выдавливание", [&]() -> Extruded {
+        const std::vector<TopoDS_Face> faces = facesOf(region);
+        Bnd_Box box;
+        BRepBndLib::Add(region, box);
+        if (taper == 0.0) {
+            // The kernel's prism of a proper region is a proper solid.
+            std::vector<TopoDS_Shape> solids;
+            gp_Vec vector;
+            for (const TopoDS_Face& face : faces) {
+                vector = gp_Vec(regionNormal(face)) * height;
+                gp_Trsf lift;
+                lift.SetTranslation(vector);
+                Bnd_Box reach = box;
+                reach.Add(box.Transformed(lift));
+                requireWithinReach(reach, "выдавливание");
+                solids.push_back(BRepPrimAPI_MakePrism(copyOf(face), vector, false).Shape());
             }
+            Extruded result{checkedSolid(combined(solids), "выдавливание"), nullptr};
+            if (faces.size() == 1)
+                result.prism = std::make_shared<const Prism>(Prism{faces.front(), vector});
+            return result;
+        }
+        std::vector<TopoDS_Shape> solids;
+        for (const TopoDS_Face& face : faces) {
+            const gp_Dir n = regionNormal(face);
             // Positive taper draws the sides in as the solid rises.
             const double inset = std::fabs(height) * std::tan(taper);
             const TopExp_Explorer firstVertex(face, TopAbs_VERTEX);
@@ -303,7 +428,13 @@ TopoDS_Shape extrude(const TopoDS_Shape& region, double height, double taper)
             }
             solids.push_back(solid);
         }
-        return checkedSolid(combined(solids), "выдавливание");
+        // A loft of offset loops is the layer's own construction: checked whole.
+        const TopoDS_Shape solid = combined(solids);
+        Bnd_Box whole;
+        BRepBndLib::Add(solid, whole);
+        requireWithinReach(whole, "выдавливание");
+        checkSolid(solid, "выдавливание");
+        return {solid, nullptr};
     });
 }
 
@@ -323,6 +454,23 @@ TopoDS_Shape revolve(const TopoDS_Shape& region, const gp_Pnt& axisPoint, const 
     const bool full = angle >= 2 * M_PI - 1e-12;
     return guarded("вращение", [&]() -> TopoDS_Shape {
         const gp_Ax1 axis(axisPoint, dir);
+        {
+            // Every point of the solid lies as far from the axis point as a
+            // corner of the region's box at most.
+            Bnd_Box box;
+            BRepBndLib::Add(region, box);
+            double x0, y0, z0, x1, y1, z1;
+            box.Get(x0, y0, z0, x1, y1, z1);
+            double r = 0;
+            for (double x : {x0, x1})
+                for (double y : {y0, y1})
+                    for (double z : {z0, z1})
+                        r = std::max(r, axisPoint.Distance(gp_Pnt(x, y, z)));
+            Bnd_Box reach;
+            reach.Add(axisPoint);
+            reach.Enlarge(r);
+            requireWithinReach(reach, "вращение");
+        }
         std::vector<TopoDS_Shape> solids;
         for (const TopoDS_Face& face : facesOf(region)) {
             // The profile must lie on one side of the axis.
@@ -343,8 +491,9 @@ TopoDS_Shape revolve(const TopoDS_Shape& region, const gp_Pnt& axisPoint, const 
                 if (lo < -tol && hi > tol)
                     invalidInput("профиль пересекает ось вращения");
             }
-            BRepPrimAPI_MakeRevol revol = full ? BRepPrimAPI_MakeRevol(face, axis, true)
-                                               : BRepPrimAPI_MakeRevol(face, axis, angle, true);
+            const TopoDS_Shape base = copyOf(face);
+            BRepPrimAPI_MakeRevol revol = full ? BRepPrimAPI_MakeRevol(base, axis, false)
+                                               : BRepPrimAPI_MakeRevol(base, axis, angle, false);
             if (!revol.IsDone())
                 invalidInput("вращение");
             solids.push_back(revol.Shape());
@@ -353,6 +502,19 @@ TopoDS_Shape revolve(const TopoDS_Shape& region, const gp_Pnt& axisPoint, const 
     });
 }
 
+namespace {
+
+// A primitive reaching as far as the size from its centre.
+void requireWithinReach(const gp_Pnt& centre, double size, const char* what)
+{
+    Bnd_Box reach;
+    reach.Add(centre);
+    reach.Enlarge(size);
+    requireWithinReach(reach, what);
+}
+
+} // namespace
+
 TopoDS_Shape box(const gp_Pnt& centre, double length, double width, double height)
 {
     requireFinite(centre);
@@ -360,6 +522,7 @@ TopoDS_Shape box(const gp_Pnt& centre, double length, double width, double heigh
     requirePositive(width, "ширина");
     requirePositive(height, "высота");
     const gp_Pnt corner(centre.X() - length / 2, centre.Y() - width / 2, centre.Z() - height / 2);
+    requireWithinReach(centre, std::max({length, width, height}), "параллелепипед");
     return guarded("параллелепипед", [&] { return BRepPrimAPI_MakeBox(corner, length, width, height).Shape(); });
 }
 
@@ -369,6 +532,7 @@ TopoDS_Shape wedge(const gp_Pnt& centre, double length, double width, double hei
     requirePositive(length, "длина");
     requirePositive(width, "ширина");
     requirePositive(height, "высота");
+    requireWithinReach(centre, std::max({length, width, height}), "клин");
     return guarded("клин", [&]() -> TopoDS_Shape {
         // Full height at -X, nothing at +X: a right triangle in the XZ plane
         // carried across the width.
@@ -387,6 +551,7 @@ TopoDS_Shape cylinder(const gp_Pnt& centre, double radius, double height)
     requirePositive(radius, "радиус");
     requirePositive(height, "высота");
     const gp_Ax2 base(gp_Pnt(centre.X(), centre.Y(), centre.Z() - height / 2), gp::DZ());
+    requireWithinReach(centre, std::max(radius, height), "цилиндр");
     return guarded("цилиндр", [&] { return BRepPrimAPI_MakeCylinder(base, radius, height).Shape(); });
 }
 
@@ -396,6 +561,7 @@ TopoDS_Shape cone(const gp_Pnt& centre, double baseRadius, double height)
     requirePositive(baseRadius, "радиус");
     requirePositive(height, "высота");
     const gp_Ax2 base(gp_Pnt(centre.X(), centre.Y(), centre.Z() - height / 2), gp::DZ());
+    requireWithinReach(centre, std::max(baseRadius, height), "конус");
     return guarded("конус", [&] { return BRepPrimAPI_MakeCone(base, baseRadius, 0.0, height).Shape(); });
 }
 
@@ -403,6 +569,7 @@ TopoDS_Shape sphere(const gp_Pnt& centre, double radius)
 {
     requireFinite(centre);
     requirePositive(radius, "радиус");
+    requireWithinReach(centre, radius, "шар");
     return guarded("шар", [&] { return BRepPrimAPI_MakeSphere(centre, radius).Shape(); });
 }
 
@@ -412,6 +579,7 @@ TopoDS_Shape torus(const gp_Pnt& centre, double ringRadius, double tubeRadius)
     requirePositive(tubeRadius, "радиус трубки");
     if (!(ringRadius > tubeRadius))
         invalidInput("радиус тора");
+    requireWithinReach(centre, ringRadius + tubeRadius, "тор");
     return guarded("тор", [&] {
         return BRepPrimAPI_MakeTorus(gp_Ax2(centre, gp::DZ()), ringRadius, tubeRadius).Shape();
     });

@@ -411,8 +411,8 @@ IAcad3DSolid IAcadModelSpace::AddExtrudedSolid(const IAcadRegion& region, double
 {
     fpu::CallGuard guard;
     const RegionEntity& r = liveRegion(region);
-    const TopoDS_Shape solid = geom::extrude(geom::copyOf(r.faces), num(height), num(taperAngle));
-    return added<IAcad3DSolid>(solidOf(solid));
+    geom::Extruded e = geom::extrude(r.faces, num(height), num(taperAngle));
+    return added<IAcad3DSolid>(std::make_shared<SolidEntity>(SolidBody(e.solid, nullptr, std::move(e.prism))));
 }
 
 IAcad3DSolid IAcadModelSpace::AddExtrudedSolidAlongPath(const IAcadRegion& region, const IAcadEntity& path)
@@ -450,7 +450,7 @@ IAcad3DSolid IAcadModelSpace::AddRevolvedSolid(const IAcadRegion& region, const 
     const RegionEntity& r = liveRegion(region);
     const gp_Pnt dir = pnt(axisDirection);
     const TopoDS_Shape solid =
-        geom::revolve(geom::copyOf(r.faces), pnt(axisPoint), gp_Vec(dir.XYZ()), num(angle));
+        geom::revolve(r.faces, pnt(axisPoint), gp_Vec(dir.XYZ()), num(angle));
     return added<IAcad3DSolid>(solidOf(solid));
 }
 

@@ -4,16 +4,13 @@
 #include "acad/geometry.h"
 
 #include <BRepBndLib.hxx>
-#include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakePolygon.hxx>
 #include <BRepBuilderAPI_MakeVertex.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepGProp.hxx>
 #include <BRep_Builder.hxx>
-#include <GC_MakeArcOfCircle.hxx>
 #include <GProp_GProps.hxx>
 #include <TopoDS_Compound.hxx>
-#include <gp_Circ.hxx>
 
 #include <algorithm>
 #include <cmath>
@@ -57,16 +54,10 @@ TopoDS_Shape PolylineEntity::shape() const
         if (a.Distance(e) < 1e-12)
             continue;
         const double bulge = i < bulges.size() ? bulges[i] : 0.0;
-        if (bulge == 0.0) {
-            b.Add(c, BRepBuilderAPI_MakeEdge(a, e).Edge());
-            continue;
-        }
-        const gp_Vec chord(a, e);
-        const gp_Vec right = chord.Crossed(gp_Vec(normal)).Normalized();
-        const gp_Pnt mid = a.Translated(chord * 0.5).Translated(right * (bulge * chord.Magnitude() / 2));
-        GC_MakeArcOfCircle arc(a, mid, e);
-        if (arc.IsDone())
-            b.Add(c, BRepBuilderAPI_MakeEdge(arc.Value()).Edge());
+        const TopoDS_Edge edge =
+            bulge == 0.0 ? geom::lineEdge(a, e) : geom::arcEdge(a, geom::arcMiddle(a, e, bulge, normal), e);
+        if (!edge.IsNull())
+            b.Add(c, edge);
     }
     return c;
 }
@@ -84,7 +75,7 @@ TopoDS_Shape Polyline3DEntity::shape() const
     b.MakeCompound(c);
     for (std::size_t i = 0; i + 1 < points.size(); ++i)
         if (points[i].Distance(points[i + 1]) > 1e-12)
-            b.Add(c, BRepBuilderAPI_MakeEdge(points[i], points[i + 1]).Edge());
+            b.Add(c, geom::lineEdge(points[i], points[i + 1]));
     return c;
 }
 
@@ -117,7 +108,7 @@ TopoDS_Shape LineEntity::shape() const
 {
     if (start.Distance(end) < 1e-12)
         return BRepBuilderAPI_MakeVertex(start).Vertex();
-    return BRepBuilderAPI_MakeEdge(start, end).Edge();
+    return geom::lineEdge(start, end);
 }
 
 void ArcEntity::transform(const gp_Trsf& t)
@@ -128,13 +119,12 @@ void ArcEntity::transform(const gp_Trsf& t)
 
 TopoDS_Shape ArcEntity::shape() const
 {
-    const gp_Circ circle(position, radius);
     if (type() == EntityType::Circle)
-        return BRepBuilderAPI_MakeEdge(circle).Edge();
+        return geom::circleEdge(position, radius, 0, 2 * M_PI);
     double a = startAngle, e = endAngle;
     while (e <= a)
         e += 2 * M_PI;
-    return BRepBuilderAPI_MakeEdge(circle, a, e).Edge();
+    return geom::circleEdge(position, radius, a, e);
 }
 
 void MTextEntity::transform(const gp_Trsf& t)

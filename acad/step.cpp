@@ -3,12 +3,16 @@
 #include "acad/errors.h"
 #include "acad/model.h"
 
+#include <QDateTime>
+#include <QFile>
+
 #include <IFSelect_ReturnStatus.hxx>
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
 #include <Message_Printer.hxx>
 #include <Interface_Static.hxx>
 #include <Quantity_Color.hxx>
+#include <Standard_Failure.hxx>
 #include <STEPCAFControl_Writer.hxx>
 #include <STEPControl_StepModelType.hxx>
 #include <TDF_Label.hxx>
@@ -45,9 +49,65 @@ QString nameOf(const Entity& e, int number)
     }
 }
 
+// A drawing with nothing to write is saved as a STEP file with no product:
+// its header and the application context, which every reader accepts.
+void writeEmpty(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw EOleException(("Не удалось записать файл " + path).toStdString(), kErrModeling);
+    const QByteArray now = QDateTime::currentDateTime().toString(Qt::ISODate).toLatin1();
+    const QByteArray text = "ISO-10303-21;\nHEADER;\n"
+                            "FILE_DESCRIPTION(('Open CASCADE Model'),'2;1');\n"
+                            "FILE_NAME('Open CASCADE Shape Model','" +
+                            now +
+                            "',('Author'),('Open CASCADE'),\n"
+                            "  'Open CASCADE STEP processor 7.6','Open CASCADE 7.6','Unknown');\n"
+                            "FILE_SCHEMA(('AUTOMOTIVE_DESIGN { 1 0 10303 214 1 1 1 1 }'));\n"
+                            "ENDSEC;\nDATA;\n"
+                            "#1 = APPLICATION_PROTOCOL_DEFINITION('international standard',\n"
+                            "  'automotive_design',2000,#2);\n"
+                            "#2 = APPLICATION_CONTEXT(\n"
+                            "  'core data for automotive mechanical design processes');\n"
+                            "ENDSEC;\nEND-ISO-10303-21;\n";
+    if (file.write(text) != text.size())
+        throw EOleException(("Не удалось записать файл " + path).toStdString(), kErrModeling);
+}
+
+// The shape a solid is written with: a union the kernel could not make is
+// written as its pieces, so that nothing drawn is lost.
+TopoDS_Shape savedShape(const Entity& e)
+{
+    if (e.type() != EntityType::Solid)
+        return e.shape();
+    const auto& solid = static_cast<const SolidEntity&>(e);
+    try {
+        return solid.body.shape();
+    } catch (const Exception&) {
+    } catch (const Standard_Failure&) {
+    }
+    return solid.body.piecesCompound();
+}
+
+void writeStep(const std::vector<std::shared_ptr<Entity>>& entities, const QString& path);
+
 } // namespace
 
 void Document::saveAs(const QString& path)
+{
+    try {
+        writeStep(entities_, path);
+    } catch (const Standard_Failure& f) {
+        throw EOleException(std::string("Не удалось записать файл STEP: ") +
+                                (f.GetMessageString() ? f.GetMessageString() : ""),
+                            kErrModeling);
+    }
+    markSaved();
+}
+
+namespace {
+
+void writeStep(const std::vector<std::shared_ptr<Entity>>& entities, const QString& path)
 {
     // The writer's statistics are of no use to the user.
     for (const Handle(Message_Printer)& printer : Message::DefaultMessenger()->Printers())
@@ -57,10 +117,10 @@ void Document::saveAs(const QString& path)
     const Handle(XCAFDoc_ShapeTool) shapes = XCAFDoc_DocumentTool::ShapeTool(doc->Main());
     const Handle(XCAFDoc_ColorTool) colours = XCAFDoc_DocumentTool::ColorTool(doc->Main());
     int number = 0;
-    for (const auto& e : entities_) {
+    for (const auto& e : entities) {
         if (e->type() == EntityType::MText)
             continue;
-        const TopoDS_Shape shape = e->shape();
+        const TopoDS_Shape shape = savedShape(*e);
         if (shape.IsNull())
             continue;
         const TDF_Label label = shapes->AddShape(shape, false);
@@ -72,6 +132,8 @@ void Document::saveAs(const QString& path)
         if (e->type() != EntityType::Solid)
             continue;
         const auto& solid = static_cast<const SolidEntity&>(*e);
+        if (solid.body.pieceCount() > 1)
+            continue; // written as its pieces
         const FaceColours& faceColours = solid.body.faceColours();
         if (faceColours.empty())
             continue;
@@ -86,15 +148,24 @@ void Document::saveAs(const QString& path)
                 colours->SetColor(sub, toQuantity(*c), XCAFDoc_ColorSurf);
         }
     }
+    if (number == 0) {
+        writeEmpty(path);
+        return;
+    }
     STEPCAFControl_Writer writer;
     writer.SetColorMode(true);
     writer.SetNameMode(true);
     Interface_Static::SetCVal("write.step.unit", "MM");
+    // The file's uncertainty is the least tolerance of its shapes: a curve
+    // far out, whose tolerance had to be widened, must not coarsen the
+    // parts a reader makes of the file.
+    Interface_Static::SetIVal("write.precision.mode", -1);
     if (!writer.Transfer(doc, STEPControl_AsIs))
         throw EOleException("Не удалось записать файл STEP", kErrModeling);
     if (writer.Write(path.toLocal8Bit().constData()) != IFSelect_RetDone)
         throw EOleException(("Не удалось записать файл " + path).toStdString(), kErrModeling);
-    markSaved();
 }
+
+} // namespace
 
 } // namespace acad

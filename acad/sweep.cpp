@@ -572,6 +572,9 @@ Swept sweep(const TopoDS_Shape& region, const std::vector<gp_Pnt>& rawPath)
     }
     if (path.size() < 2)
         invalidInput("траектория вырождена");
+    for (const gp_Pnt& p : path)
+        if (std::fabs(p.X()) > kReach || std::fabs(p.Y()) > kReach || std::fabs(p.Z()) > kReach)
+            modelingError("сдвиг по траектории: тело слишком велико");
     try {
         const std::vector<gp_Trsf> place = placements(path);
         std::vector<TopoDS_Shape> solids;
@@ -598,7 +601,7 @@ Swept sweep(const TopoDS_Shape& region, const std::vector<gp_Pnt>& rawPath)
         } else {
             std::vector<SolidPiece> pieces;
             for (const auto& s : solids)
-                pieces.push_back({s, {}, nullptr});
+                pieces.push_back({s, {}, nullptr, nullptr});
             result.solid = fuseAll(std::move(pieces)).shape;
         }
         return result;

@@ -8,6 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
+
+// Texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 class DrawingTest : public ::testing::Test {
 protected:
@@ -21,7 +28,6 @@ protected:
 
     acad::IAcadModelSpace ms() { return connection.ModelSpace(); }
     acad::Document& doc() { return *connection.Document().document(); }
-
 
     acad::TAcadDocument connection;
 };

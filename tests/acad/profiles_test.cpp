@@ -69,20 +69,100 @@ TEST_F(Profiles, BadContoursAreRefusedAndThePolylineStays)
     struct Case {
         const char* name;
         std::vector<XY> vertices;
+        std::vector<Bulge> bulges;
+        const char* message;
     };
+    const double q = -quarter;
     const Case cases[] = {
-        {"crossing", {{0, 0}, {10, 10}, {10, 0}, {0, 10}, {0, 0}}},
-        {"collapsed", {{0, 0}, {10, 0}, {5, 0}, {0, 0}}},
-        {"open", {{0, 0}, {10, 0}, {10, 10}}},
+        {"crossing", {{0, 0}, {10, 10}, {10, 0}, {0, 10}, {0, 0}}, {}, "Неверные данные: контур пересекает сам себя"},
+        {"collapsed", {{0, 0}, {10, 0}, {5, 0}, {0, 0}}, {}, "Неверные данные: контур накладывается сам на себя"},
+        {"open", {{0, 0}, {10, 0}, {10, 10}}, {}, "Неверные данные: контур не замкнут"},
+        // A pipe of width 0: the outline runs back down its own left edge.
+        {"running back over an edge",
+         {{0, 4.0001}, {0, 35.9999}, {4.0001, 40}, {-4.0001, 40}, {0, 35.9999}, {0, 4.0001}, {-4.0001, 0}, {4.0001, 0},
+          {0, 4.0001}},
+         {{1, q}, {3, q}, {5, q}, {7, q}},
+         "Неверные данные: контур накладывается сам на себя"},
+        // Two bars meeting along a stretch of their edges.
+        {"two bars sharing an edge",
+         {{0, 0}, {0, 10}, {5, 10}, {5, 2}, {5, 8}, {5, 10}, {10, 10}, {10, 0}, {0, 0}},
+         {},
+         "Неверные данные: контур пересекает сам себя"},
+        // A slot narrower than the kernel's tolerance: its sides are one edge.
+        {"slot of 1e-7", {{0, 0}, {0, 10}, {5, 10}, {5, 2}, {5 + 1e-7, 2}, {5 + 1e-7, 10}, {10, 10}, {10, 0}, {0, 0}}, {},
+         "Неверные данные: контур накладывается сам на себя"},
+        {"touching itself at a vertex", {{0, 0}, {0, 10}, {5, 5}, {10, 8}, {10, 2}, {5, 5}, {0, 0}}, {},
+         "Неверные данные: контур пересекает сам себя"},
+        {"no area", {{0, 0}, {10, 0}, {0, 0}}, {}, "Неверные данные: контур вырожден"},
+        {"out of the kernel's reach", {{0, 0}, {0, 1e9}, {10, 1e9}, {10, 0}, {0, 0}}, {},
+         "Ошибка моделирования: область слишком велика"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const int before = ms().Count();
         f.SetProfile(c.vertices);
-        EXPECT_THROW(f.MakeProfileRegion(), EOleException);
+        try {
+            f.MakeProfileRegion(c.bulges);
+            ADD_FAILURE() << "made a region";
+        } catch (const EOleException& e) {
+            EXPECT_EQ(e.message(), QString::fromUtf8(c.message));
+        }
         EXPECT_EQ(ms().Count(), before + 1);
         EXPECT_EQ(ms().Item(before).ObjectName(), QStringLiteral("AcDbPolyline"));
     }
+}
+
+TEST_F(Profiles, NarrowGapsCuspsAndMirroredOutlinesAreRegions)
+{
+    // A slot 1e-6 wide keeps clear of itself for the kernel.
+    f.SetProfile({{0, 0}, {0, 10}, {5, 10}, {5, 2}, {5 + 1e-6, 2}, {5 + 1e-6, 10}, {10, 10}, {10, 0}, {0, 0}});
+    f.MakeProfileRegion();
+    EXPECT_NEAR(f.ProfileRegion.Area(), 100 - 8e-6, 1e-9);
+    IAcad3DSolid slotted = f.ExtrudeProfile(10);
+    EXPECT_TRUE(BRepCheck_Analyzer(slotted.entity()->shape()).IsValid());
+    // The pipe's outline with a negative width: its rounded corners turn
+    // back at cusps, touching the next edge only there. Each corner's arc
+    // (radius 2 about a point 2 inside the rectangle's side) closes with the
+    // side beyond it an ear of a square less a quarter disc.
+    const double R = 2, b = -20, h = 10, q = -quarter;
+    f.SetProfile({{0, R}, {0, h - R}, {R, h}, {b - R, h}, {b, h - R}, {b, R}, {b - R, 0}, {R, 0}, {0, R}});
+    f.MakeProfileRegion({{1, q}, {3, q}, {5, q}, {7, q}});
+    const double cuspArea = 20 * 10 + 4 * (R * R - pi * R * R / 4);
+    EXPECT_NEAR(f.ProfileRegion.Area(), cuspArea, 1e-9);
+    IAcad3DSolid mirrored = f.ExtrudeProfile(5);
+    EXPECT_TRUE(BRepCheck_Analyzer(mirrored.entity()->shape()).IsValid());
+    EXPECT_NEAR(mirrored.Volume(), 5 * cuspArea, 1e-6);
+}
+
+TEST_F(Profiles, SolidsBeyondTheKernelsReachOrThinnerThanItsToleranceAreRefused)
+{
+    f.SetProfile({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}});
+    f.MakeProfileRegion();
+    struct Case {
+        double height;
+        const char* message;
+    };
+    for (const Case& c : {Case{1e9, "Ошибка моделирования: выдавливание: тело слишком велико"},
+                          Case{-1e9, "Ошибка моделирования: выдавливание: тело слишком велико"},
+                          Case{1e-7, "Неверные данные: высота выдавливания"}}) {
+        SCOPED_TRACE(c.height);
+        try {
+            ms().AddExtrudedSolid(f.ProfileRegion, c.height, 0);
+            ADD_FAILURE() << "made a solid";
+        } catch (const EOleException& e) {
+            EXPECT_EQ(e.message(), QString::fromUtf8(c.message));
+        }
+    }
+    EXPECT_EQ(ms().Count(), 2); // the polyline and the region
+    try {
+        ms().AddBox(AcadPoint(0, 0, 0), 1e9, 1, 1);
+        ADD_FAILURE() << "made a box";
+    } catch (const EOleException& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Ошибка моделирования: параллелепипед: тело слишком велико"));
+    }
+    // 100 km is still within reach.
+    IAcad3DSolid bar = ms().AddExtrudedSolid(f.ProfileRegion, 1e8 - 1, 0);
+    EXPECT_TRUE(BRepCheck_Analyzer(bar.entity()->shape()).IsValid());
 }
 
 TEST_F(Profiles, NewestEntityThatIsNoRegionIsNotSupported)

@@ -73,6 +73,132 @@ TEST_F(Solids, SubtractionAndIntersection)
     EXPECT_EQ(ms().Count(), 1);
 }
 
+// A square x0..x1, y0..y1 of the XY plane extruded by the height.
+class PrismCuts : public DrawingTest {
+protected:
+    IAcad3DSolid prism(double x0, double y0, double x1, double y1, double height)
+    {
+        f.SetProfile({{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}, {x0, y0}});
+        f.MakeProfileRegion();
+        return f.ExtrudeProfile(height);
+    }
+    static bool onePrism(const IAcad3DSolid& s) { return solidOf(s).body.pieces().front().prism != nullptr; }
+    WorkingFields f{connection};
+};
+
+TEST_F(PrismCuts, BoreOfTheSamePlaneAndHeightInsideMakesOnePrismWithAHole)
+{
+    IAcad3DSolid tube = prism(0, 0, 10, 10, 5);
+    tube.Boolean(acSubtraction, prism(2, 2, 8, 8, 5));
+    EXPECT_TRUE(onePrism(tube));
+    EXPECT_NEAR(tube.Volume(), (100 - 36) * 5, 1e-9);
+    expectBox(tube, 0, 0, 0, 10, 10, 5);
+    EXPECT_TRUE(BRepCheck_Analyzer(tube.entity()->shape()).IsValid());
+    EXPECT_EQ(count(tube.entity()->shape(), TopAbs_FACE), 10);
+    // A second bore, with round ends, after the tube has been moved: the
+    // same plane and height again.
+    tube.Move(AcadPoint(0, 0, 0), AcadPoint(0, 0, 7));
+    f.SetProfile({{8.5, 2}, {8.5, 8}, {9.5, 8}, {9.5, 2}, {8.5, 2}});
+    f.MakeProfileRegion({{1, -1}, {3, -1}});
+    IAcad3DSolid slot = f.ExtrudeProfile(5);
+    slot.Move(AcadPoint(0, 0, 0), AcadPoint(0, 0, 7));
+    tube.Boolean(acSubtraction, slot);
+    EXPECT_TRUE(onePrism(tube));
+    EXPECT_NEAR(tube.Volume(), (100 - 36 - (6 * 1 + pi * 0.25)) * 5, 1e-9);
+    expectBox(tube, 0, 0, 7, 10, 10, 12);
+    EXPECT_TRUE(BRepCheck_Analyzer(tube.entity()->shape()).IsValid());
+    EXPECT_EQ(ms().Count(), 1);
+}
+
+TEST_F(PrismCuts, HoleWhicheverWayTheOutlinesRunAndWhereverThePrismsStand)
+{
+    struct Case {
+        const char* name;
+        bool outerClockwise, boreClockwise;
+        double height;
+        bool turned;
+    };
+    const Case cases[] = {
+        {"both clockwise", true, true, 5, false},
+        {"outer clockwise, bore counter-clockwise", true, false, 5, false},
+        {"outer counter-clockwise, bore clockwise", false, true, 5, false},
+        {"downwards", true, true, -5, false},
+        {"both turned about a slanted axis", true, false, 5, true},
+    };
+    auto square = [](double x0, double y0, double x1, double y1, bool clockwise) {
+        return clockwise ? std::vector<XY>{{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}, {x0, y0}}
+                         : std::vector<XY>{{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}};
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        f.SetProfile(square(0, 0, 10, 10, c.outerClockwise));
+        f.MakeProfileRegion();
+        IAcad3DSolid tube = f.ExtrudeProfile(c.height);
+        f.SetProfile(square(2, 2, 8, 8, c.boreClockwise));
+        f.MakeProfileRegion();
+        IAcad3DSolid bore = f.ExtrudeProfile(c.height);
+        if (c.turned)
+            for (IAcad3DSolid* s : {&tube, &bore})
+                s->Rotate3D(AcadPoint(1, 2, 3), AcadPoint(4, -5, 9), 0.7);
+        tube.Boolean(acSubtraction, bore);
+        EXPECT_TRUE(onePrism(tube));
+        EXPECT_NEAR(tube.Volume(), (100 - 36) * 5, 1e-9);
+        EXPECT_TRUE(BRepCheck_Analyzer(tube.entity()->shape()).IsValid());
+        // The bore goes through: the section across the middle of the tube's
+        // height is the square ring.
+        if (!c.turned) {
+            const double z = c.height / 2;
+            IAcadRegion ring = tube.SectionSolid(AcadPoint(0, 0, z), AcadPoint(77, 0, z), AcadPoint(0, 77, z));
+            EXPECT_NEAR(ring.Area(), 64, 1e-9);
+            ring.Delete();
+        }
+        tube.Delete();
+    }
+}
+
+TEST_F(PrismCuts, RoundBoreFromACircleRegion)
+{
+    IAcad3DSolid plate = prism(0, 0, 20, 20, 5);
+    IAcadCircle circle = ms().AddCircle(AcadPoint(10, 10, 0), 3);
+    IAcadRegion disc = ms().AddRegion({circle}).front();
+    IAcad3DSolid bore = ms().AddExtrudedSolid(disc, 5, 0);
+    plate.Boolean(acSubtraction, bore);
+    EXPECT_TRUE(onePrism(plate));
+    EXPECT_NEAR(plate.Volume(), (400 - 9 * pi) * 5, 1e-9);
+    EXPECT_TRUE(BRepCheck_Analyzer(plate.entity()->shape()).IsValid());
+    // A bore touching two of the plate's edges is left to the kernel's cut.
+    IAcadRegion edgeDisc = ms().AddRegion({ms().AddCircle(AcadPoint(3, 3, 0), 3)}).front();
+    plate.Boolean(acSubtraction, ms().AddExtrudedSolid(edgeDisc, 5, 0));
+    EXPECT_FALSE(onePrism(plate));
+    EXPECT_NEAR(plate.Volume(), (400 - 18 * pi) * 5, 1e-6);
+}
+
+TEST_F(PrismCuts, OtherCutsOfPrismsAreBooleans)
+{
+    struct Case {
+        const char* name;
+        double x0, y0, x1, y1, height;
+        double volume;
+    };
+    // From the block 0..10 x 0..10 x 5.
+    const Case cases[] = {
+        {"sharing the bottom edge", 2, 0, 8, 8, 5, (100 - 48) * 5},
+        {"reaching out", 5, 5, 15, 15, 5, (100 - 25) * 5},
+        {"shorter", 2, 2, 8, 8, 3, 100 * 5 - 36 * 3},
+        {"taller", 2, 2, 8, 8, 9, (100 - 36) * 5},
+        {"downwards", 2, 2, 8, 8, -5, 100 * 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        IAcad3DSolid block = prism(0, 0, 10, 10, 5);
+        block.Boolean(acSubtraction, prism(c.x0, c.y0, c.x1, c.y1, c.height));
+        EXPECT_FALSE(onePrism(block));
+        EXPECT_NEAR(block.Volume(), c.volume, 1e-9);
+        EXPECT_TRUE(BRepCheck_Analyzer(block.entity()->shape()).IsValid());
+        block.Delete();
+    }
+}
+
 TEST_F(Solids, SectionIsOneRegionWithAllItsLoops)
 {
     IAcad3DSolid ring = ms().AddCylinder(AcadPoint(0, 0, 0), 10, 20);
