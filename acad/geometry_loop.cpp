@@ -239,9 +239,14 @@ void checkLoop(const Loop& loop, double tol)
                 shared.push_back(s.b);
             if (wraps)
                 shared.push_back(s.a);
+            // Where an arc leaves its neighbour tangentially (a rounded
+            // corner) the two stay within the tolerance of each other for
+            // sqrt(2 r tol) from the vertex, so a crossing found that near
+            // is the tangency itself, however the rounding placed it.
+            const double nearVertex = std::max(tol, std::sqrt(2 * std::max(s.r, t.r) * tol));
             for (const gp_Pnt2d& x : intersections(s, t)) {
                 const bool atShared = std::any_of(shared.begin(), shared.end(),
-                                                  [&](const gp_Pnt2d& v) { return v.Distance(x) <= tol; });
+                                                  [&](const gp_Pnt2d& v) { return v.Distance(x) <= nearVertex; });
                 if (!atShared)
                     crossing();
             }

@@ -134,6 +134,40 @@ TEST_F(Profiles, NarrowGapsCuspsAndMirroredOutlinesAreRegions)
     EXPECT_NEAR(mirrored.Volume(), 5 * cuspArea, 1e-6);
 }
 
+TEST_F(Profiles, RoundedCornersTangentToTheirEdgesAreRegions)
+{
+    // A V-groove's cutter at radius 100: sides sloped by 19 degrees, its
+    // mouth flared at both upper corners by arcs of r = 1.5 tangent to the
+    // side and to the rim line. The arcs touch their neighbours only at
+    // their ends, wherever the last digits place the tangent points: the
+    // cutter is turned about the origin degree by degree to vary them.
+    const double c = 17, Lp = 19, b = 5.7, r = 1.5, half = 19 * pi / 180, y = 100;
+    const double k = std::tan(half);
+    const double xL = c - Lp / 2 - b * k;             // the side meets the rim line
+    const double t = r * std::tan(pi / 4 - half / 2); // tangent length of the flare
+    const double yT = y + b - r + r * std::sin(half);
+    const double xT = xL + k * (y + b - yT);
+    const double q = std::tan((pi / 2 - half) / 4);
+    // The trapezoid, and at each corner the piece between the two tangent
+    // lines and the arc: the kite r t less the sector of 71 degrees.
+    const double flare = r * t - (pi / 2 - half) * r * r / 2;
+    const double area = b * (Lp + b * k) + 2 * flare;
+    for (int degrees = 0; degrees < 180; ++degrees) {
+        SCOPED_TRACE(degrees);
+        const double a = degrees * pi / 180;
+        auto turned = [a](double x, double z) { return XY{x * std::cos(a) - z * std::sin(a), x * std::sin(a) + z * std::cos(a)}; };
+        f.SetProfile({turned(c + Lp / 2, y), turned(c - Lp / 2, y), turned(xT, yT), turned(xL - t, y + b),
+                      turned(2 * c - xL + t, y + b), turned(2 * c - xT, yT), turned(c + Lp / 2, y)});
+        try {
+            f.MakeProfileRegion({{2, q}, {4, q}});
+            EXPECT_NEAR(f.ProfileRegion.Area(), area, 1e-9);
+            f.DeleteProfile();
+        } catch (const EOleException& e) {
+            ADD_FAILURE() << e.message().toStdString();
+        }
+    }
+}
+
 TEST_F(Profiles, SolidsBeyondTheKernelsReachOrThinnerThanItsToleranceAreRefused)
 {
     f.SetProfile({{0, 0}, {0, 10}, {10, 10}, {10, 0}, {0, 0}});
