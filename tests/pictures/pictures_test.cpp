@@ -23,6 +23,7 @@
 #include <cstdlib>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -139,7 +140,7 @@ TEST(Pictures, MarksNameTheLettersOfTheirTexts)
 {
     const std::pair<const char*, std::vector<std::string>> cases[] = {
         {"D", {"D"}}, {"s \u00d7 45\u00b0", {"s"}}, {"n \u00d7 t", {"n", "t"}}, {"0.6 \u00d7 45\u00b0", {}},
-        {"\u0435", {"\u0435"}}};
+        {"\u0435", {"\u0435"}}, {"d + t2", {"d", "t2"}}, {"B/2", {"B"}}, {"D\u043d", {"D\u043d"}}};
     for (const auto& [text, letters] : cases)
         EXPECT_EQ(markLetters({Mark::Leader, text, {}, {}, {}}), letters) << text;
 }
@@ -174,18 +175,35 @@ TEST(Pictures, SwitchesAndLinesOfARecordReachTheDrawing)
 
 TEST(Pictures, EachRecordCarriesExactlyTheLettersOfItsPanelsEdits)
 {
+    // The pictures of one panel (a seat and its collar beside it) share out
+    // its letters between them.
+    std::map<std::string, std::multiset<std::string>> marked;
     for (const PartPicture& record : partPictures()) {
         SCOPED_TRACE(record.file);
-        std::multiset<std::string> marked(record.namedByLabel.begin(), record.namedByLabel.end());
+        std::multiset<std::string>& letters = marked[record.panel];
         std::vector<Dimension> dimensions = record.dimensions;
         for (const PictureView& view : record.moreViews)
             dimensions.insert(dimensions.end(), view.dimensions.begin(), view.dimensions.end());
+        std::multiset<std::string> own;
         for (const Dimension& d : dimensions)
             for (const std::string& letter : markLetters(d))
-                marked.insert(letter);
-        const std::vector<std::string> edits = panelLetters(record.panel);
+                own.insert(letter);
+        for (const Reading& reading : record.readings) {
+            for (const char* mark : reading.marks) {
+                const auto at = own.find(mark);
+                ASSERT_NE(at, own.end()) << "a reading of a mark the picture lacks: " << mark;
+                own.erase(at);
+            }
+            own.insert(reading.labels.begin(), reading.labels.end());
+        }
+        own.insert(record.namedByLabel.begin(), record.namedByLabel.end());
+        letters.insert(own.begin(), own.end());
+    }
+    for (const auto& [panel, letters] : marked) {
+        SCOPED_TRACE(panel);
+        const std::vector<std::string> edits = panelLetters(panel.c_str());
         ASSERT_FALSE(edits.empty());
-        EXPECT_EQ(marked, std::multiset<std::string>(edits.begin(), edits.end()));
+        EXPECT_EQ(letters, std::multiset<std::string>(edits.begin(), edits.end()));
     }
 }
 
