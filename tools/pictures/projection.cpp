@@ -8,7 +8,12 @@
 #include <BRepExtrema_DistShapeShape.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRepTools_WireExplorer.hxx>
+#include <BRepLib.hxx>
 #include <BRep_Builder.hxx>
+#include <BRep_Tool.hxx>
+#include <TopExp.hxx>
+#include <TopTools_IndexedDataMapOfShapeListOfShape.hxx>
+#include <TopTools_ListOfShape.hxx>
 #include <Bnd_Box.hxx>
 #include <GCPnts_TangentialDeflection.hxx>
 #include <HLRBRep_Algo.hxx>
@@ -64,6 +69,36 @@ bool liesInPlane(const TopoDS_Face& face, const gp_Dir& normal)
     return plane.Axis().Direction().IsParallel(normal, 1e-6) && plane.Distance(gp::Origin()) < 1e-6;
 }
 
+// Faces that meet at an edge at less than five degrees are the
+// facets of one smooth surface (an outline of one straight segment per
+// degree, revolved): their edges are tagged smooth beyond tangency, which
+// the hidden-line removal leaves out of the drawing. Edges between faces
+// that are tangent outright keep their lines as before.
+void smoothFacets(const TopoDS_Shape& shape)
+{
+    constexpr double kFacetAngle = 5.0 * M_PI / 180;
+    TopTools_IndexedDataMapOfShapeListOfShape faces;
+    TopExp::MapShapesAndAncestors(shape, TopAbs_EDGE, TopAbs_FACE, faces);
+    BRep_Builder builder;
+    for (int k = 1; k <= faces.Extent(); ++k) {
+        TopoDS_Edge edge = TopoDS::Edge(faces.FindKey(k));
+        const TopTools_ListOfShape& around = faces(k);
+        if (around.Extent() != 2 || BRep_Tool::Degenerated(edge))
+            continue;
+        const TopoDS_Face f1 = TopoDS::Face(around.First()), f2 = TopoDS::Face(around.Last());
+        if (f1.IsSame(f2) || BRep_Tool::HasContinuity(edge, f1, f2))
+            continue;
+        BRepLib::EncodeRegularity(edge, f1, f2, 1e-7);
+        if (BRep_Tool::HasContinuity(edge, f1, f2) && BRep_Tool::Continuity(edge, f1, f2) != GeomAbs_C0) {
+            builder.Continuity(edge, f1, f2, GeomAbs_C0);
+            continue;
+        }
+        BRepLib::EncodeRegularity(edge, f1, f2, kFacetAngle);
+        if (BRep_Tool::HasContinuity(edge, f1, f2) && BRep_Tool::Continuity(edge, f1, f2) != GeomAbs_C0)
+            builder.Continuity(edge, f1, f2, GeomAbs_C2);
+    }
+}
+
 } // namespace
 
 Projection::Projection(const TopoDS_Shape& part, const View& view, const std::optional<Vector>& cutNormal)
@@ -114,6 +149,7 @@ Projection::Projection(const TopoDS_Shape& part, const View& view, const std::op
         return;
     }
 
+    smoothFacets(shape_);
     Handle(HLRBRep_Algo) algo = new HLRBRep_Algo();
     algo->Add(shape_);
     algo->Projector(projector_);
