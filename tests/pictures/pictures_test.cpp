@@ -136,6 +136,50 @@ TEST(Pictures, EveryFastenerPanelShowsItsPictureAtItsSize)
     }
 }
 
+TEST(Pictures, EverySealPanelShowsItsPicturesAtTheirSizes)
+{
+    Panels panels;
+    const std::pair<const char*, const char*> expected[] = {{"Panel53", "Image16"}, {"Panel54", "Image17"},
+                                                            {"Panel68", "Image26"}, {"Panel69", "Image27"},
+                                                            {"Panel69", "Image28"}, {"Panel69", "Image29"}};
+    for (const auto& [panel, image] : expected) {
+        SCOPED_TRACE(image);
+        const auto record = std::find_if(partPictures().begin(), partPictures().end(), [&](const PartPicture& p) {
+            return std::string(p.panel) == panel && std::string(p.image) == image;
+        });
+        ASSERT_NE(record, partPictures().end()) << "no picture record";
+        const QLabel* label = panels.image(panel, image);
+        ASSERT_NE(label, nullptr);
+        const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(shown.size(), label->size());
+        EXPECT_EQ(shown, committed(QLatin1String(record->file)));
+        EXPECT_TRUE(hasNavy(shown));
+    }
+}
+
+TEST(Pictures, LabelsNameTheLettersOfTheirEdits)
+{
+    // Read off the panels: labels paired by buddy ("D2 =" of Edit76 is
+    // Label172), by name ("Edit50Label"), a letter at the end of a long
+    // label, the big "D" and "d" before the words of two edits each, the
+    // stars of footnotes.
+    const auto sorted = [](std::vector<std::string> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"Panel53", {"D2", "d4", "H", "R", "r"}},
+        {"Panel54", {"D2", "d3", "D1", "d2", "b", "R", "r", "D", "d", "k"}},
+        {"Panel69",
+         {"D", "D1", "d", "h", "h1", "f", "R3", "f", "d", "d1", "d2", "b", "\u041d"}},
+        {"Panel1", {"D", "h", "h1", "S"}},
+        {"Panel133", {"D", "d", "b", "r", "z", "f", "L"}},
+        {"Panel41", {"D", "s", "R", "Alfa"}},
+    };
+    for (const auto& [panel, letters] : cases)
+        EXPECT_EQ(sorted(panelLetters(panel)), sorted(letters)) << panel;
+}
+
 TEST(Pictures, MarksNameTheLettersOfTheirTexts)
 {
     const std::pair<const char*, std::vector<std::string>> cases[] = {

@@ -13,7 +13,7 @@ const std::vector<PartPicture>& partPictures()
 {
     static const std::vector<PartPicture> all = [] {
         std::vector<PartPicture> records;
-        for (auto family : {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures})
+        for (auto family : {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures, &sealsPictures})
             for (PartPicture& p : family())
                 records.push_back(std::move(p));
         return records;

@@ -115,10 +115,20 @@ Projection::Projection(const TopoDS_Shape& part, const View& view, const std::op
     shape_ = part;
     if (cutNormal) {
         const gp_Dir normal = dir(*cutNormal);
-        BRepAlgoAPI_Cut cut(part, halfSpace(normal, 2 * size));
-        if (!cut.IsDone())
-            throw std::runtime_error("the section failed");
-        shape_ = cut.Shape();
+        // Each solid is cut on its own: the solids of one press may overlap
+        // (a ring squeezed into its groove), which one cut of them all
+        // would take for one body.
+        const TopoDS_Shape away = halfSpace(normal, 2 * size);
+        TopoDS_Compound halves;
+        BRep_Builder builder;
+        builder.MakeCompound(halves);
+        for (TopExp_Explorer solid(part, TopAbs_SOLID); solid.More(); solid.Next()) {
+            BRepAlgoAPI_Cut cut(solid.Current(), away);
+            if (!cut.IsDone())
+                throw std::runtime_error("the section failed");
+            builder.Add(halves, cut.Shape());
+        }
+        shape_ = halves;
         for (TopExp_Explorer f(shape_, TopAbs_FACE); f.More(); f.Next()) {
             const TopoDS_Face face = TopoDS::Face(f.Current());
             if (!liesInPlane(face, normal))
