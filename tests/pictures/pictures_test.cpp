@@ -215,6 +215,20 @@ TEST(Pictures, SwitchesAndLinesOfARecordReachTheDrawing)
         ++edges;
     EXPECT_EQ(edges, 11);
     EXPECT_FALSE(TopExp_Explorer(lines.shape, TopAbs_FACE).More());
+
+    // The face seal's "2D" of variant A: the ring's six entities and the
+    // groove's fifteen, arcs among them; the piston's press gives the seat
+    // and the collar.
+    const auto count = [](const TopoDS_Shape& shape, TopAbs_ShapeEnum kind) {
+        int n = 0;
+        for (TopExp_Explorer e(shape, kind); e.More(); e.Next())
+            ++n;
+        return n;
+    };
+    const PartPicture face = find("Panel53");
+    EXPECT_EQ(count(drawPart(face).shape, TopAbs_EDGE), 21);
+    const PartPicture piston = find("Panel69");
+    EXPECT_EQ(count(drawPart(piston).shape, TopAbs_SOLID), 2);
 }
 
 TEST(Pictures, EachRecordCarriesExactlyTheLettersOfItsPanelsEdits)
