@@ -23,6 +23,7 @@
 #include <cstdlib>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -135,11 +136,55 @@ TEST(Pictures, EveryFastenerPanelShowsItsPictureAtItsSize)
     }
 }
 
+TEST(Pictures, EverySealPanelShowsItsPicturesAtTheirSizes)
+{
+    Panels panels;
+    const std::pair<const char*, const char*> expected[] = {{"Panel53", "Image16"}, {"Panel54", "Image17"},
+                                                            {"Panel68", "Image26"}, {"Panel69", "Image27"},
+                                                            {"Panel69", "Image28"}, {"Panel69", "Image29"}};
+    for (const auto& [panel, image] : expected) {
+        SCOPED_TRACE(image);
+        const auto record = std::find_if(partPictures().begin(), partPictures().end(), [&](const PartPicture& p) {
+            return std::string(p.panel) == panel && std::string(p.image) == image;
+        });
+        ASSERT_NE(record, partPictures().end()) << "no picture record";
+        const QLabel* label = panels.image(panel, image);
+        ASSERT_NE(label, nullptr);
+        const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(shown.size(), label->size());
+        EXPECT_EQ(shown, committed(QLatin1String(record->file)));
+        EXPECT_TRUE(hasNavy(shown));
+    }
+}
+
+TEST(Pictures, LabelsNameTheLettersOfTheirEdits)
+{
+    // Read off the panels: labels paired by buddy ("D2 =" of Edit76 is
+    // Label172), by name ("Edit50Label"), a letter at the end of a long
+    // label, the big "D" and "d" before the words of two edits each, the
+    // stars of footnotes.
+    const auto sorted = [](std::vector<std::string> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"Panel53", {"D2", "d4", "H", "R", "r"}},
+        {"Panel54", {"D2", "d3", "D1", "d2", "b", "R", "r", "D", "d", "k"}},
+        {"Panel69",
+         {"D", "D1", "d", "h", "h1", "f", "R3", "f", "d", "d1", "d2", "b", "\u041d"}},
+        {"Panel1", {"D", "h", "h1", "S"}},
+        {"Panel133", {"D", "d", "b", "r", "z", "f", "L"}},
+        {"Panel41", {"D", "s", "R", "Alfa"}},
+    };
+    for (const auto& [panel, letters] : cases)
+        EXPECT_EQ(sorted(panelLetters(panel)), sorted(letters)) << panel;
+}
+
 TEST(Pictures, MarksNameTheLettersOfTheirTexts)
 {
     const std::pair<const char*, std::vector<std::string>> cases[] = {
         {"D", {"D"}}, {"s \u00d7 45\u00b0", {"s"}}, {"n \u00d7 t", {"n", "t"}}, {"0.6 \u00d7 45\u00b0", {}},
-        {"\u0435", {"\u0435"}}};
+        {"\u0435", {"\u0435"}}, {"d + t2", {"d", "t2"}}, {"B/2", {"B"}}, {"D\u043d", {"D\u043d"}}};
     for (const auto& [text, letters] : cases)
         EXPECT_EQ(markLetters({Mark::Leader, text, {}, {}, {}}), letters) << text;
 }
@@ -170,22 +215,53 @@ TEST(Pictures, SwitchesAndLinesOfARecordReachTheDrawing)
         ++edges;
     EXPECT_EQ(edges, 11);
     EXPECT_FALSE(TopExp_Explorer(lines.shape, TopAbs_FACE).More());
+
+    // The face seal's "2D" of variant A: the ring's six entities and the
+    // groove's fifteen, arcs among them; the piston's press gives the seat
+    // and the collar.
+    const auto count = [](const TopoDS_Shape& shape, TopAbs_ShapeEnum kind) {
+        int n = 0;
+        for (TopExp_Explorer e(shape, kind); e.More(); e.Next())
+            ++n;
+        return n;
+    };
+    const PartPicture face = find("Panel53");
+    EXPECT_EQ(count(drawPart(face).shape, TopAbs_EDGE), 21);
+    const PartPicture piston = find("Panel69");
+    EXPECT_EQ(count(drawPart(piston).shape, TopAbs_SOLID), 2);
 }
 
 TEST(Pictures, EachRecordCarriesExactlyTheLettersOfItsPanelsEdits)
 {
+    // The pictures of one panel (a seat and its collar beside it) share out
+    // its letters between them.
+    std::map<std::string, std::multiset<std::string>> marked;
     for (const PartPicture& record : partPictures()) {
         SCOPED_TRACE(record.file);
-        std::multiset<std::string> marked(record.namedByLabel.begin(), record.namedByLabel.end());
+        std::multiset<std::string>& letters = marked[record.panel];
         std::vector<Dimension> dimensions = record.dimensions;
         for (const PictureView& view : record.moreViews)
             dimensions.insert(dimensions.end(), view.dimensions.begin(), view.dimensions.end());
+        std::multiset<std::string> own;
         for (const Dimension& d : dimensions)
             for (const std::string& letter : markLetters(d))
-                marked.insert(letter);
-        const std::vector<std::string> edits = panelLetters(record.panel);
+                own.insert(letter);
+        for (const Reading& reading : record.readings) {
+            for (const char* mark : reading.marks) {
+                const auto at = own.find(mark);
+                ASSERT_NE(at, own.end()) << "a reading of a mark the picture lacks: " << mark;
+                own.erase(at);
+            }
+            own.insert(reading.labels.begin(), reading.labels.end());
+        }
+        own.insert(record.namedByLabel.begin(), record.namedByLabel.end());
+        letters.insert(own.begin(), own.end());
+    }
+    for (const auto& [panel, letters] : marked) {
+        SCOPED_TRACE(panel);
+        const std::vector<std::string> edits = panelLetters(panel.c_str());
         ASSERT_FALSE(edits.empty());
-        EXPECT_EQ(marked, std::multiset<std::string>(edits.begin(), edits.end()));
+        EXPECT_EQ(letters, std::multiset<std::string>(edits.begin(), edits.end()));
     }
 }
 

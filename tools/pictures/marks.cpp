@@ -2,6 +2,7 @@
 
 #include <QLineF>
 
+#include <algorithm>
 #include <cmath>
 
 namespace pictures {
@@ -13,6 +14,7 @@ constexpr double kArrowHalfWidth = 2.2;
 constexpr double kOvershoot = 4;  // extension lines run past the dimension line
 constexpr double kGap = 2;        // between the part and an extension line
 constexpr double kLetterGap = 3;  // between a line and its letter
+constexpr double kDotRadius = 2.5;
 
 QPointF unit(QPointF v)
 {
@@ -91,16 +93,50 @@ void addLinear(Sheet& sheet, const PlacedMark& m, const QTransform& px)
     }
 }
 
-void addLeader(Sheet& sheet, const PlacedMark& m, const QTransform& px)
+void addLeader(Sheet& sheet, const PlacedMark& m, const QTransform& px, bool dot = false)
 {
     const QPointF tip = px.map(m.from), knee = px.map(m.to);
     const QRectF box = letterPath(m.letter, {}).boundingRect();
     const double side = knee.x() >= tip.x() ? 1 : -1;
     const QPointF shelfEnd = knee + QPointF(side * (box.width() + 6), 0);
     sheet.lines.push_back({Stroke::Thin, QPolygonF({tip, knee, shelfEnd})});
-    sheet.arrows.push_back(arrowhead(tip, tip - knee));
+    if (dot) {
+        QPolygonF disc;
+        for (int k = 0; k < 12; ++k)
+            disc << tip + kDotRadius * QPointF(std::cos(k * M_PI / 6), std::sin(k * M_PI / 6));
+        sheet.arrows.push_back(disc);
+    } else {
+        sheet.arrows.push_back(arrowhead(tip, tip - knee));
+    }
     sheet.letters.push_back(letterPath(m.letter, QPointF((knee.x() + shelfEnd.x()) / 2,
                                                          knee.y() - kLetterGap - box.height() / 2)));
+}
+
+// The arc about the vertex from the ray through `to` to the ray through
+// the other point, the shorter way round.
+void addAngle(Sheet& sheet, const PlacedMark& m, const QTransform& px)
+{
+    const QPointF c = px.map(m.from), a = px.map(m.to), b = px.map(m.lineFrom);
+    const double radius = QLineF(c, a).length();
+    const double start = std::atan2(a.y() - c.y(), a.x() - c.x());
+    double sweep = std::atan2(b.y() - c.y(), b.x() - c.x()) - start;
+    while (sweep > M_PI)
+        sweep -= 2 * M_PI;
+    while (sweep <= -M_PI)
+        sweep += 2 * M_PI;
+    const auto at = [&](double t) { return c + radius * QPointF(std::cos(t), std::sin(t)); };
+    QPolygonF arc;
+    const int steps = std::max(8, int(std::abs(sweep) * radius / 3));
+    for (int k = 0; k <= steps; ++k)
+        arc << at(start + sweep * k / steps);
+    sheet.lines.push_back({Stroke::Thin, arc});
+    // The arrows point along the arc, out of it at both ends.
+    const double turn = sweep > 0 ? 1 : -1;
+    const auto tangent = [&](double t) { return QPointF(-std::sin(t), std::cos(t)) * turn; };
+    sheet.arrows.push_back(arrowhead(arc.back(), tangent(start + sweep)));
+    sheet.arrows.push_back(arrowhead(arc.front(), -tangent(start)));
+    const double middle = start + sweep / 2;
+    sheet.letters.push_back(letterBeside(m.letter, at(middle), QPointF(std::cos(middle), std::sin(middle)), kLetterGap));
 }
 
 } // namespace
@@ -113,6 +149,12 @@ void addMark(Sheet& sheet, const PlacedMark& mark, const QTransform& toPixels)
         break;
     case Mark::Leader:
         addLeader(sheet, mark, toPixels);
+        break;
+    case Mark::Point:
+        addLeader(sheet, mark, toPixels, true);
+        break;
+    case Mark::Angle:
+        addAngle(sheet, mark, toPixels);
         break;
     case Mark::Axis:
         sheet.lines.push_back({Stroke::Axis, QPolygonF({toPixels.map(mark.from), toPixels.map(mark.to)})});

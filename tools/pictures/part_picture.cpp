@@ -32,6 +32,13 @@ std::vector<PlacedMark> placeMarks(const std::vector<Size>& sizes, const std::ve
         gp_Pnt from = point(d.from, names);
         const gp_Pnt to = point(d.to, names);
         const gp_Vec shift(gp::Origin(), point(d.shift, names));
+        if (d.mark == Mark::Angle) {
+            // The shift is the point on the second ray.
+            const QPointF other = projection.project(point(d.shift, names));
+            marks.push_back({d.mark, QString::fromUtf8(d.letter), projection.project(from), projection.project(to),
+                             other, other});
+            continue;
+        }
         if (d.mark == Mark::Leader)
             from = projection.nearestOnEdges(from);
         marks.push_back({d.mark, QString::fromUtf8(d.letter), projection.project(from), projection.project(to),

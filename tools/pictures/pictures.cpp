@@ -5,13 +5,15 @@
 #include "tools/pictures/records.h"
 #include "tools/pictures/start_picture.h"
 
+#include <QRegularExpression>
+
 namespace pictures {
 
 const std::vector<PartPicture>& partPictures()
 {
     static const std::vector<PartPicture> all = [] {
         std::vector<PartPicture> records;
-        for (auto family : {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures})
+        for (auto family : {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures, &sealsPictures})
             for (PartPicture& p : family())
                 records.push_back(std::move(p));
         return records;
@@ -21,12 +23,11 @@ const std::vector<PartPicture>& partPictures()
 
 std::vector<std::string> markLetters(const Dimension& dimension)
 {
+    static const QRegularExpression word(QStringLiteral("(?<!\\w)[^\\W\\d_]\\w*"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
     std::vector<std::string> letters;
-    for (const QString& part : QString::fromUtf8(dimension.letter).split(QStringLiteral(" \u00d7 "))) {
-        const QString word = part.trimmed();
-        if (!word.isEmpty() && word.front().isLetter())
-            letters.push_back(word.toStdString());
-    }
+    for (const QRegularExpressionMatch& m : word.globalMatch(QString::fromUtf8(dimension.letter)))
+        letters.push_back(m.captured().toStdString());
     return letters;
 }
 

@@ -1,6 +1,6 @@
 // The pictures of the pipe-fitting panels. Every part lies as its panel
 // draws it: the head's axis along +Y, the bend in the plane z = 0 with its
-// first end at the origin, the square flange on the XY plane, the flat
+// first end at the origin, the square flange's drawing in the XY plane, the flat
 // flange's axis along +X.
 #include "tools/pictures/records.h"
 
@@ -10,9 +10,6 @@ namespace {
 
 // Straight at the plane z = 0, where the axial sections lie.
 constexpr View kFront{{0, 0, 1}, {0, 1, 0}};
-// Mostly from above, a little from the front and the right: the plan with
-// the plate's thickness in view.
-constexpr View kAboveFront{{0.25, -0.6, 1}, {0, 1, 0}};
 
 } // namespace
 
@@ -20,16 +17,31 @@ std::vector<PartPicture> pipesPictures()
 {
     using M = Mark;
     return {
-        // The head from outer sizes, cut through its axis.
+        // The heads cut through their axes, each beside its switch: above
+        // from outer sizes, below from inner ones (the walls outside them).
         {"pipes/head.png", "Panel1", "Image1", "BitBtn2",
          {{"Edit1", "D", 400}, {"Edit2", "h", 100}, {"Edit3", "h1", 50}, {"Edit4", "S", 20}},
          kFront,
          Vector{0, 0, 1},
          {{M::Axis, "", {"0", "-h/5", "0"}, {"0", "h1 + h + h/5", "0"}, {}},
-          {M::Linear, "D", {"-D/2", "0", "0"}, {"D/2", "0", "0"}, {"0", "-h/3", "0"}},
-          {M::Linear, "h*", {"0", "h1 + h", "0"}, {"0", "h1", "0"}, {"D/2 + D/10", "0", "0"}},
+          {M::Linear, "D\u043d", {"-D/2", "0", "0"}, {"D/2", "0", "0"}, {"0", "-h/3", "0"}},
+          {M::Linear, "h\u043d", {"0", "h1 + h", "0"}, {"0", "h1", "0"}, {"D/2 + D/10", "0", "0"}},
           {M::Linear, "h1", {"-D/2", "0", "0"}, {"-D/2", "h1", "0"}, {"-D/10", "0", "0"}},
-          {M::Linear, "S", {"-D/2", "h1*0.6", "0"}, {"-D/2 + S", "h1*0.6", "0"}, {}}}},
+          {M::Linear, "S", {"-D/2", "h1*0.6", "0"}, {"-D/2 + S", "h1*0.6", "0"}, {}}},
+         {"RadioButton1"},
+         {0.1, 0, 0.9, 0.5},
+         {{{{"Edit1", "D", 400}, {"Edit2", "h", 100}, {"Edit3", "h1", 50}, {"Edit4", "S", 20}},
+           {"RadioButton2"},
+           kFront,
+           Vector{0, 0, 1},
+           {{M::Axis, "", {"0", "-h/5", "0"}, {"0", "h1 + h + S + h/5", "0"}, {}},
+            {M::Linear, "D\u0432", {"-D/2", "h1*0.5", "0"}, {"D/2", "h1*0.5", "0"}, {}},
+            {M::Linear, "h\u0432", {"0", "h1 + h", "0"}, {"0", "h1", "0"}, {"D/2 + S + D/10", "0", "0"}}},
+           {0.1, 0.5, 0.9, 0.5}}},
+         Drawn::Solid,
+         {},
+         // The footnotes: "D* - это Dн или Dв", "h** - это hн или hв".
+         {{{"D\u043d", "D\u0432"}, {"D"}}, {{"h\u043d", "h\u0432"}, {"h"}}}},
 
         // The bend seen along its bend axis, cut in the plane of its centre
         // line; the centre lines from the bend axis through both ends hold
@@ -43,21 +55,35 @@ std::vector<PartPicture> pipesPictures()
           {M::Linear, "D", {"0", "-D/2", "0"}, {"0", "D/2", "0"}, {"D/2", "0", "0"}},
           {M::Linear, "s", {"-(R + D/2) - D/2", "-(R + D/2)", "0"}, {"-(R + D/2) - D/2 + s", "-(R + D/2)", "0"},
            {"0", "-D/3", "0"}},
-          {M::Linear, "R", {"0", "-(R + D/2)", "0"}, {"-R*0.7071", "-(R + D/2) + R*0.7071", "0"}, {}}}},
+          {M::Linear, "R", {"0", "-(R + D/2)", "0"}, {"-R*0.4226", "-(R + D/2) + R*0.9063", "0"}, {}},
+          {M::Angle, "Alfa", {"0", "-(R + D/2)", "0"}, {"0", "-(R + D/2) + R*0.3", "0"},
+           {"-R*0.3", "-(R + D/2)", "0"}}}},
 
-        // The plate with its holes, mostly in plan.
-        {"pipes/square_flange.png", "Panel50", "Image15", "BitBtn45",
+        // What "2D" draws: the plan with its holes and, above it, section
+        // A-A through the bore and a row of holes.
+        {"pipes/square_flange.png", "Panel50", "Image15", "BitBtn44",
          {{"Edit70", "L", 100}, {"Edit71", "M", 70}, {"Edit72", "R", 10}, {"Edit73", "D", 40}, {"Edit74", "d", 11},
           {"Edit75", "H", 12}},
-         kAboveFront,
+         kFront,
          {},
-         {{M::Linear, "L", {"0", "R", "0"}, {"L", "R", "0"}, {"0", "-R - L/6", "0"}},
-          {M::Linear, "M", {"L/2 - M/2", "L/2 + M/2", "H"}, {"L/2 + M/2", "L/2 + M/2", "H"},
-           {"0", "L/2 - M/2 + L/8", "0"}},
-          {M::Linear, "D", {"L/2 - D/2", "L/2", "H"}, {"L/2 + D/2", "L/2", "H"}, {}},
-          {M::Leader, "d", {"L/2 + M/2 + d*0.35", "L/2 - M/2 - d*0.35", "H"}, {"L + L/8", "L/2 - M/2 + L/10", "H"}, {}},
-          {M::Leader, "R", {"R - R*0.7071", "L - R + R*0.7071", "H"}, {"-L/8", "L + L/12", "H"}, {}},
-          {M::Linear, "H", {"L", "L/2", "0"}, {"L", "L/2", "H"}, {"L/8", "0", "0"}}}},
+         {{M::Axis, "", {"-L/12", "L/2", "0"}, {"L + L/12", "L/2", "0"}, {}},
+          {M::Axis, "", {"L/2", "-L/12", "0"}, {"L/2", "L + 25 + H + L/12", "0"}, {}},
+          {M::Axis, "", {"L/2 + M/2", "L + 25 - L/20", "0"}, {"L/2 + M/2", "L + 25 + H + L/20", "0"}, {}},
+          {M::Linear, "L", {"0", "0", "0"}, {"L", "0", "0"}, {"0", "-L/6", "0"}},
+          {M::Linear, "M", {"L/2 - M/2", "L/2 - M/2", "0"}, {"L/2 + M/2", "L/2 - M/2", "0"},
+           {"0", "-(L/2 - M/2) - L/16", "0"}},
+          {M::Linear, "M/2", {"L/2 + M/2", "L/2 + M/2", "0"}, {"L/2 + M/2", "L/2", "0"}, {"L/2 - M/2 + L/8", "0", "0"}},
+          {M::Leader, "R", {"R - R*0.7071", "L - R + R*0.7071", "0"}, {"-L/8", "L*0.8", "0"}, {}},
+          {M::Leader, "d", {"L/2 - M/2 - d*0.3536", "L/2 - M/2 + d*0.3536", "0"}, {"-L/8", "L*0.25", "0"}, {}},
+          {M::Linear, "D", {"L/2 - D/2", "L + 25 + H", "0"}, {"L/2 + D/2", "L + 25 + H", "0"}, {"0", "L/8", "0"}},
+          {M::Linear, "H", {"L", "L + 25", "0"}, {"L", "L + 25 + H", "0"}, {"L/8", "0", "0"}}},
+         {},
+         {0, 0, 1, 1},
+         {},
+         Drawn::Lines,
+         {},
+         // The holes' circle is shown whole and by its half.
+         {{{"M", "M"}, {"M"}}}},
 
         // The flange cut through its axis and two of its bolt holes.
         {"pipes/flat_flange.png", "Panel57", "Image18", "BitBtn52",

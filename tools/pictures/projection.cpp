@@ -8,7 +8,12 @@
 #include <BRepExtrema_DistShapeShape.hxx>
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRepTools_WireExplorer.hxx>
+#include <BRepLib.hxx>
 #include <BRep_Builder.hxx>
+#include <BRep_Tool.hxx>
+#include <TopExp.hxx>
+#include <TopTools_IndexedDataMapOfShapeListOfShape.hxx>
+#include <TopTools_ListOfShape.hxx>
 #include <Bnd_Box.hxx>
 #include <GCPnts_TangentialDeflection.hxx>
 #include <HLRBRep_Algo.hxx>
@@ -64,6 +69,36 @@ bool liesInPlane(const TopoDS_Face& face, const gp_Dir& normal)
     return plane.Axis().Direction().IsParallel(normal, 1e-6) && plane.Distance(gp::Origin()) < 1e-6;
 }
 
+// Faces that meet at an edge at less than five degrees are the
+// facets of one smooth surface (an outline of one straight segment per
+// degree, revolved): their edges are tagged smooth beyond tangency, which
+// the hidden-line removal leaves out of the drawing. Edges between faces
+// that are tangent outright keep their lines as before.
+void smoothFacets(const TopoDS_Shape& shape)
+{
+    constexpr double kFacetAngle = 5.0 * M_PI / 180;
+    TopTools_IndexedDataMapOfShapeListOfShape faces;
+    TopExp::MapShapesAndAncestors(shape, TopAbs_EDGE, TopAbs_FACE, faces);
+    BRep_Builder builder;
+    for (int k = 1; k <= faces.Extent(); ++k) {
+        TopoDS_Edge edge = TopoDS::Edge(faces.FindKey(k));
+        const TopTools_ListOfShape& around = faces(k);
+        if (around.Extent() != 2 || BRep_Tool::Degenerated(edge))
+            continue;
+        const TopoDS_Face f1 = TopoDS::Face(around.First()), f2 = TopoDS::Face(around.Last());
+        if (f1.IsSame(f2) || BRep_Tool::HasContinuity(edge, f1, f2))
+            continue;
+        BRepLib::EncodeRegularity(edge, f1, f2, 1e-7);
+        if (BRep_Tool::HasContinuity(edge, f1, f2) && BRep_Tool::Continuity(edge, f1, f2) != GeomAbs_C0) {
+            builder.Continuity(edge, f1, f2, GeomAbs_C0);
+            continue;
+        }
+        BRepLib::EncodeRegularity(edge, f1, f2, kFacetAngle);
+        if (BRep_Tool::HasContinuity(edge, f1, f2) && BRep_Tool::Continuity(edge, f1, f2) != GeomAbs_C0)
+            builder.Continuity(edge, f1, f2, GeomAbs_C2);
+    }
+}
+
 } // namespace
 
 Projection::Projection(const TopoDS_Shape& part, const View& view, const std::optional<Vector>& cutNormal)
@@ -80,10 +115,20 @@ Projection::Projection(const TopoDS_Shape& part, const View& view, const std::op
     shape_ = part;
     if (cutNormal) {
         const gp_Dir normal = dir(*cutNormal);
-        BRepAlgoAPI_Cut cut(part, halfSpace(normal, 2 * size));
-        if (!cut.IsDone())
-            throw std::runtime_error("the section failed");
-        shape_ = cut.Shape();
+        // Each solid is cut on its own: the solids of one press may overlap
+        // (a ring squeezed into its groove), which one cut of them all
+        // would take for one body.
+        const TopoDS_Shape away = halfSpace(normal, 2 * size);
+        TopoDS_Compound halves;
+        BRep_Builder builder;
+        builder.MakeCompound(halves);
+        for (TopExp_Explorer solid(part, TopAbs_SOLID); solid.More(); solid.Next()) {
+            BRepAlgoAPI_Cut cut(solid.Current(), away);
+            if (!cut.IsDone())
+                throw std::runtime_error("the section failed");
+            builder.Add(halves, cut.Shape());
+        }
+        shape_ = halves;
         for (TopExp_Explorer f(shape_, TopAbs_FACE); f.More(); f.Next()) {
             const TopoDS_Face face = TopoDS::Face(f.Current());
             if (!liesInPlane(face, normal))
@@ -114,6 +159,7 @@ Projection::Projection(const TopoDS_Shape& part, const View& view, const std::op
         return;
     }
 
+    smoothFacets(shape_);
     Handle(HLRBRep_Algo) algo = new HLRBRep_Algo();
     algo->Add(shape_);
     algo->Projector(projector_);

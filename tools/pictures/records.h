@@ -35,6 +35,13 @@ enum class Mark {
     Leader,
     // A centre line from `from` to `to`; no letter.
     Axis,
+    // A point of the part at `from` (on it or not, an axis' end, say) shown
+    // as a dot, with a leader to `to` and the letter on a shelf there.
+    Point,
+    // The angle at `from` between the rays towards `to` and towards the
+    // point `shift`: an arc about `from` through `to`, arrowheads at both
+    // rays and the letter beside the arc's middle.
+    Angle,
 };
 
 struct Dimension {
@@ -55,8 +62,21 @@ struct View {
 using Place = std::array<double, 4>;
 
 // What a button leaves in the drawing that its picture shows: the newest
-// solid, or every line drawn, as the lines lie (the "2D" outputs).
-enum class Drawn { Solid, Lines };
+// solid, every solid the press drew (a seat with its collar, a groove with
+// its ring), or every line, arc and circle drawn, as they lie (the "2D"
+// outputs).
+enum class Drawn { Solid, Solids, Lines };
+
+// Where the marks of a picture and the letters of its panel's labels do not
+// pair one to one: the letters these marks name stand together for these
+// letters of the labels. One mark "А" shows the point of "X точки А =",
+// "Y точки А =" and "Z точки А ="; "Dн" and "Dв" show the "D* =" of a panel
+// whose footnote reads "D* - это Dн или Dв"; "d" and "d + t2" both show the
+// "d =" of a bore.
+struct Reading {
+    std::vector<const char*> marks;
+    std::vector<const char*> labels;
+};
 
 // A further view in a picture: the panel's part drawn anew from its own
 // sizes and switches, seen along its own direction, in its own place. All
@@ -90,10 +110,12 @@ struct PartPicture {
     // Letters of the panel that their labels name in words and the picture
     // leaves out ("Шаг резьбы, . .  P =").
     std::vector<const char*> namedByLabel = {};
+    std::vector<Reading> readings = {};
 };
 
-// The letters of the panel's sizes that a mark's text names: "s × 45°"
-// names s, "n × t" names n and t, "0.6 × 45°" none.
+// The letters of the panel's sizes that a mark's text names: every word
+// that begins with a letter. "s × 45°" names s, "n × t" names n and t,
+// "d + t2" names d and t2, "B/2" names B, "0.6 × 45°" none.
 std::vector<std::string> markLetters(const Dimension& dimension);
 
 // A part of a scene: the part of a panel picture's record, turned about an

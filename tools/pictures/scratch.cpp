@@ -17,6 +17,8 @@
 #include <BRep_Builder.hxx>
 #include <TopoDS_Compound.hxx>
 
+#include <algorithm>
+#include <cfenv>
 #include <stdexcept>
 
 namespace pictures {
@@ -28,6 +30,9 @@ class ScratchWindow : public shell::PanelContext {
 public:
     ScratchWindow()
     {
+        // Flags of earlier arithmetic outside the panels' procedures (the
+        // kernel's, the painter's) are none of the panels'.
+        std::feclearexcept(FE_ALL_EXCEPT);
         acad::server::shutdown();
         acad::server::setReachable(true);
         connection.Connect();
@@ -93,28 +98,40 @@ DrawnPart drawPart(const PartPicture& picture, const std::vector<Size>& sizes,
 
     const acad::Document& doc = *window.connection.Document().document();
     const QSize imageSize = window.control<QLabel>(panel, picture.image)->size();
-    if (picture.drawn == Drawn::Lines) {
-        TopoDS_Compound lines;
-        BRep_Builder builder;
-        builder.MakeCompound(lines);
-        bool any = false;
-        for (int k = 0; k < doc.count(); ++k)
-            if (doc.item(k)->type() == acad::EntityType::Line) {
-                const acad::LineEntity& line = static_cast<const acad::LineEntity&>(*doc.item(k));
-                // Lines of no length are drawn but show nothing.
-                if (line.start.Distance(line.end) > 0) {
-                    builder.Add(lines, line.shape());
-                    any = true;
-                }
-            }
-        if (!any)
-            throw std::runtime_error(std::string(picture.file) + ": the button drew no line");
-        return {lines, imageSize};
+    if (picture.drawn == Drawn::Solid) {
+        for (int k = doc.count() - 1; k >= 0; --k)
+            if (doc.item(k)->type() == acad::EntityType::Solid)
+                return {doc.item(k)->shape(), imageSize};
+        throw std::runtime_error(std::string(picture.file) + ": the button drew no solid");
     }
-    for (int k = doc.count() - 1; k >= 0; --k)
-        if (doc.item(k)->type() == acad::EntityType::Solid)
-            return {doc.item(k)->shape(), imageSize};
-    throw std::runtime_error(std::string(picture.file) + ": the button drew no solid");
+    // The drawing was empty before the press: all it holds the press drew.
+    const bool lines = picture.drawn == Drawn::Lines;
+    TopoDS_Compound drawn;
+    BRep_Builder builder;
+    builder.MakeCompound(drawn);
+    bool any = false;
+    for (int k = 0; k < doc.count(); ++k) {
+        const acad::Entity& entity = *doc.item(k);
+        bool wanted = false;
+        if (!lines)
+            wanted = entity.type() == acad::EntityType::Solid;
+        else if (entity.type() == acad::EntityType::Line) {
+            // Lines of no length are drawn but show nothing.
+            const auto& line = static_cast<const acad::LineEntity&>(entity);
+            wanted = line.start.Distance(line.end) > 0;
+        } else if (entity.type() == acad::EntityType::Arc || entity.type() == acad::EntityType::Circle)
+            wanted = static_cast<const acad::ArcEntity&>(entity).radius > 0;
+        if (wanted && !entity.erased()) {
+            const TopoDS_Shape shape = entity.shape();
+            if (!shape.IsNull()) {
+                builder.Add(drawn, shape);
+                any = true;
+            }
+        }
+    }
+    if (!any)
+        throw std::runtime_error(std::string(picture.file) + (lines ? ": the button drew no line" : ": the button drew no solid"));
+    return {drawn, imageSize};
 }
 
 std::vector<std::string> panelLetters(const char* panelName)
@@ -122,17 +139,55 @@ std::vector<std::string> panelLetters(const char* panelName)
     ScratchWindow window;
     QWidget* panel = window.panel(panelName);
     // The letter is the last word before "=", however long the label's
-    // wording before it ("Шаг резьбы, . .  P =", "Alfa=").
-    static const QRegularExpression letter(QStringLiteral("(?:^|[^\\w])(\\w{1,4}?)\\s*\\*?\\s*=\\s*$"),
+    // wording before it ("Шаг резьбы, . .  P =", "Alfa=") and however many
+    // stars send the reader to a footnote ("L** =").
+    static const QRegularExpression letter(QStringLiteral("(?:^|[^\\w])(\\w{1,4}?)\\s*\\**\\s*=\\s*$"),
                                            QRegularExpression::UseUnicodePropertiesOption);
+    // A big letter standing alone before the labels of the edits it names
+    // in words ("D" before "цилиндра" and "поршня").
+    static const QRegularExpression alone(QStringLiteral("^\\s*(\\w{1,4})\\s*$"),
+                                          QRegularExpression::UseUnicodePropertiesOption);
+    const QList<QLabel*> labels = panel->findChildren<QLabel*>();
+    const auto box = [panel](const QWidget* w) { return QRect(w->mapTo(panel, QPoint(0, 0)), w->size()); };
+    // The label of an edit: the one whose buddy it is, or the one named
+    // after it ("Edit5Label").
+    const auto labelOf = [&](const QLineEdit* edit) -> const QLabel* {
+        for (const QLabel* label : labels)
+            if (label->buddy() == edit)
+                return label;
+        return panel->findChild<QLabel*>(edit->objectName() + QStringLiteral("Label"));
+    };
+    // The letter standing alone just before a label, level with it.
+    const auto letterBefore = [&](const QLabel* words) -> const QLabel* {
+        const QRect w = box(words);
+        for (const QLabel* label : labels) {
+            const QRect l = box(label);
+            if (!label->buddy() && alone.match(label->text()).hasMatch() && l.right() < w.left() &&
+                w.left() - l.right() < 40 && l.top() < w.bottom() && w.top() < l.bottom())
+                return label;
+        }
+        return nullptr;
+    };
+
+    // Each label that names a letter gives it once, however many edits it
+    // serves.
+    std::vector<const QLabel*> named;
     std::vector<std::string> letters;
     for (const QLineEdit* edit : panel->findChildren<QLineEdit*>()) {
-        const auto* label = panel->findChild<QLabel*>(edit->objectName() + QStringLiteral("Label"));
+        const QLabel* label = labelOf(edit);
         if (!label)
             continue;
-        const QRegularExpressionMatch m = letter.match(label->text());
-        if (m.hasMatch())
-            letters.push_back(m.captured(1).toStdString());
+        QRegularExpressionMatch m = letter.match(label->text());
+        if (!m.hasMatch()) {
+            label = letterBefore(label);
+            if (!label)
+                continue;
+            m = alone.match(label->text());
+        }
+        if (std::find(named.begin(), named.end(), label) != named.end())
+            continue;
+        named.push_back(label);
+        letters.push_back(m.captured(1).toStdString());
     }
     return letters;
 }

@@ -21,9 +21,12 @@ DrawnPart drawPart(const PartPicture& picture);
 DrawnPart drawPart(const PartPicture& picture, const std::vector<Size>& sizes,
                    const std::vector<const char*>& switches);
 
-// The panel's edits with the letters of their labels ("b  =" gives "b",
-// "R*=" gives "R", "Шаг резьбы, . .  P =" gives "P"), in the order of the
-// layout; edits without such a label (outputs, the slope) are left out.
+// The letters of the panel's edit labels ("b  =" gives "b", "L** =" gives
+// "L", "Шаг резьбы, . .  P =" gives "P"), in the order of the layout. An
+// edit's label is the one whose buddy it is, or the one named after it; a
+// label in words ("цилиндра") takes the big letter standing alone before it,
+// and a label gives its letter once, however many edits it serves. Edits
+// without such a label (outputs, the slope) are left out.
 std::vector<std::string> panelLetters(const char* panel);
 
 } // namespace pictures
