@@ -55,3 +55,19 @@ TEST_F(ClampInTheWindow, ToolbarShowsTheClampsAndTheTableOpensBesideThem)
     EXPECT_EQ(widget("Panel134")->size(), QSize(0, 0));
     EXPECT_TRUE(boxes.isEmpty());
 }
+
+TEST_F(ClampInTheWindow, ThePanelShowsItsPictureAtItsSizeUnderTheTypeSwitches)
+{
+    const auto* label = widget("Panel134")->findChild<QLabel*>(QLatin1String("Image63"));
+    ASSERT_NE(label, nullptr);
+    ASSERT_FALSE(label->pixmap().isNull());
+    EXPECT_EQ(label->pixmap().size(), QSize(439, 388));
+    EXPECT_EQ(label->geometry(), QRect(24, 25, 439, 388));
+    // The switches stand on the picture, above it.
+    for (const char* radio : {"RadioButton56", "RadioButton57", "RadioButton58"}) {
+        const auto* r = form->findChild<QRadioButton*>(QLatin1String(radio));
+        EXPECT_TRUE(label->geometry().contains(r->geometry().topLeft())) << radio;
+        EXPECT_GT(widget("Panel134")->children().indexOf(const_cast<QRadioButton*>(r)),
+                  widget("Panel134")->children().indexOf(const_cast<QLabel*>(label)));
+    }
+}
