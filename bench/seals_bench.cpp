@@ -144,6 +144,53 @@ BENCHMARK(ShaftCuffWithDustLip)->Unit(benchmark::kMillisecond);
 BENCHMARK(PistonCollar)->Unit(benchmark::kMillisecond);
 BENCHMARK(RodCollar)->Unit(benchmark::kMillisecond);
 BENCHMARK(RodCollarLargeRod)->Unit(benchmark::kMillisecond);
+
+// The light single clamps: rows 22 (type II), 5 (type III) and 47 (type I)
+// in 3D, and the blank of rows 22 and 47.
+namespace {
+
+const Texts kClampRow22{{"Edit551", "32"}, {"Edit552", "14.5"}, {"Edit553", "2"}, {"Edit554", "1.5"},
+                        {"Edit555", "75"}, {"Edit556", "25"},   {"Edit557", "6.6"}, {"Edit558", "50"},
+                        {"Edit562", "0.4"}};
+const Texts kClampRow5{{"Edit551", "8"},  {"Edit552", "6"}, {"Edit553", "1.5"}, {"Edit554", "1"},
+                       {"Edit555", "28"}, {"Edit556", "8"}, {"Edit557", "3.4"}, {"Edit558", "20"}};
+const Texts kClampRow47{{"Edit551", "30"}, {"Edit552", "14"}, {"Edit553", "2"},   {"Edit554", "1.5"},
+                        {"Edit555", "71"}, {"Edit556", "25"}, {"Edit557", "6.6"}, {"Edit558", "52"},
+                        {"Edit559", "35"}, {"Edit561", "4"},  {"Edit562", "0.4"}};
+
+void ClampTypeII(benchmark::State& state)
+{
+    drawPart(state, "Panel134", kClampRow22, "BitBtn13", "RadioButton57");
+}
+
+void ClampTypeIII(benchmark::State& state)
+{
+    drawPart(state, "Panel134", kClampRow5, "BitBtn13", "RadioButton58");
+}
+
+void ClampTypeI(benchmark::State& state)
+{
+    drawPart(state, "Panel134", kClampRow47, "BitBtn13", "RadioButton56");
+}
+
+void ClampBlankTypeII(benchmark::State& state)
+{
+    drawPart(state, "Panel134", kClampRow22, "BitBtn35", "RadioButton57");
+}
+
+void ClampBlankTypeI(benchmark::State& state)
+{
+    drawPart(state, "Panel134", kClampRow47, "BitBtn35", "RadioButton56");
+}
+
+} // namespace
+
+BENCHMARK(ClampTypeII)->Unit(benchmark::kMillisecond);
+BENCHMARK(ClampTypeIII)->Unit(benchmark::kMillisecond);
+BENCHMARK(ClampTypeI)->Unit(benchmark::kMillisecond);
+BENCHMARK(ClampBlankTypeII)->Unit(benchmark::kMillisecond);
+BENCHMARK(ClampBlankTypeI)->Unit(benchmark::kMillisecond);
+
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))

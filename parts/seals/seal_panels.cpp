@@ -1,5 +1,7 @@
 #include "parts/seals/seal_panels.h"
 
+#include "parts/seals/clamp_panel.h"
+#include "parts/seals/clamp_table.h"
 #include "parts/seals/collar_panel.h"
 #include "parts/seals/collar_table.h"
 #include "parts/seals/face_seal_panel.h"
@@ -32,6 +34,12 @@ void createPanels(shell::PanelContext& context, QWidget* clientArea)
     collapseAt(new ShaftCuffPanel(context, clientArea), 0, 50);
     collapseAt(collar, 0, 50);
     collapseAt(table, 601, 0);
+
+    auto* clamp = new ClampPanel(context, clientArea);
+    auto* clampTable = new ClampTable(context, clientArea, clamp->tableEdits());
+    clamp->setTable(clampTable);
+    collapseAt(clamp, 0, 50);
+    collapseAt(clampTable, 601, 0);
 }
 
 } // namespace seals

@@ -16,6 +16,8 @@ const std::vector<PartPicture>& partPictures()
         for (auto family : {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures, &sealsPictures})
             for (PartPicture& p : family())
                 records.push_back(std::move(p));
+        for (PartPicture& p : clampsPictures())
+            records.push_back(std::move(p));
         return records;
     }();
     return all;

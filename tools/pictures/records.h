@@ -162,3 +162,10 @@ namespace pictures {
 std::vector<PartPicture> sealsPictures();
 
 } // namespace pictures
+
+namespace pictures {
+
+// The clamp panel's picture.
+std::vector<PartPicture> clampsPictures();
+
+} // namespace pictures
