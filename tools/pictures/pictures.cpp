@@ -13,11 +13,10 @@ const std::vector<PartPicture>& partPictures()
 {
     static const std::vector<PartPicture> all = [] {
         std::vector<PartPicture> records;
-        for (auto family : {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures, &sealsPictures})
+        for (auto family :
+             {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures, &sealsPictures, &clampsPictures})
             for (PartPicture& p : family())
                 records.push_back(std::move(p));
-        for (PartPicture& p : clampsPictures())
-            records.push_back(std::move(p));
         return records;
     }();
     return all;
