@@ -4,6 +4,8 @@
 // bore and the spline bore).
 #include "parts/design/design_panels.h"
 
+#include "bench/panel_bench.h"
+
 #include "acad/fields.h"
 #include "acad/interfaces.h"
 #include "acad/model.h"
@@ -22,55 +24,13 @@
 
 namespace {
 
-class BenchWindow : public shell::PanelContext {
-public:
-    acad::WorkingFields& fields() override { return fields_; }
-    void NetPan() override {}
-    void FullPanelLayout(QWidget* panel) override { panel->resize(601, 459); }
-    void SidePanelLayout(QWidget* panel) override { panel->resize(465, 336); }
-    void TableSidePanelLayout(QWidget* sidePanel) override { sidePanel->setGeometry(601, 0, 250, 533); }
-    acad::TAcadDocument connection;
+using bench::Texts;
 
-private:
-    acad::WorkingFields fields_{connection};
-};
-
-using Texts = std::vector<std::pair<const char*, const char*>>;
-
-// One panel with its inputs typed, pressed again and again; the drawing is
-// emptied between presses outside the measured time.
+// One part drawn through its panel, pressed again and again.
 void drawPart(benchmark::State& state, const char* panelName, const Texts& texts, const char* button,
               const char* secondButton = nullptr)
 {
-    acad::server::shutdown();
-    acad::setDecimalSeparator(u'.');
-    BenchWindow window;
-    window.connection.Connect();
-    QWidget area;
-    design::createPanels(window, &area);
-    QString failure;
-    shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
-    auto* panel = area.findChild<QWidget*>(QString::fromLatin1(panelName));
-    for (const auto& [name, text] : texts)
-        panel->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
-    auto* press = panel->findChild<QAbstractButton*>(QString::fromLatin1(button));
-    auto* pressAfter = secondButton ? panel->findChild<QAbstractButton*>(QString::fromLatin1(secondButton)) : nullptr;
-    acad::IAcadModelSpace ms = window.connection.ModelSpace();
-    for (auto _ : state) {
-        press->click();
-        if (pressAfter)
-            pressAfter->click();
-        state.PauseTiming();
-        if (!failure.isEmpty() || ms.Count() == 0) {
-            state.SkipWithError(failure.toStdString().c_str());
-            break;
-        }
-        for (int k = ms.Count() - 1; k >= 0; --k)
-            ms.Item(k).Delete();
-        state.ResumeTiming();
-    }
-    shell::setErrorBoxCapture({});
-    acad::server::shutdown();
+    bench::drawPart(state, &design::createPanels, panelName, texts, button, secondButton);
 }
 
 void Rod(benchmark::State& state)
@@ -130,13 +90,5 @@ BENCHMARK(SplineBoreTwentySpaces)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::run(argc, argv);
 }

@@ -3,6 +3,8 @@
 // 18 million rounds of the step), and the drive drawn in 3D with 3 and 8 belts.
 #include "parts/transmissions/transmissions_panels.h"
 
+#include "bench/panel_bench.h"
+
 #include "acad/fields.h"
 #include "acad/interfaces.h"
 #include "acad/model.h"
@@ -24,55 +26,20 @@
 
 namespace {
 
-class BenchWindow : public shell::PanelContext {
-public:
-    acad::WorkingFields& fields() override { return fields_; }
-    void NetPan() override {}
-    void FullPanelLayout(QWidget* panel) override { panel->resize(601, 459); }
-    void SidePanelLayout(QWidget* panel) override { panel->resize(465, 336); }
-    void TableSidePanelLayout(QWidget* sidePanel) override { sidePanel->setGeometry(601, 0, 250, 533); }
-    acad::TAcadDocument connection;
-
-private:
-    acad::WorkingFields fields_{connection};
-};
-
-using Texts = std::vector<std::pair<const char*, const char*>>;
-
 // The wizard with the worked example's inputs typed and every step pressed once.
-class Wizard {
+class Wizard : public bench::PanelBench {
 public:
-    Wizard()
+    Wizard() : PanelBench(&transmissions::createPanels)
     {
-        acad::server::shutdown();
-        acad::setDecimalSeparator(u'.');
-        window.connection.Connect();
-        transmissions::createPanels(window, &area);
-        shell::setErrorBoxCapture([this](const QString& text) { failure = text; });
         type({{"Edit459", "5.5"}, {"Edit460", "1440"}, {"Edit461", "2"}, {"Edit467", "40"}, {"Edit470", "125"},
               {"Edit471", "250"}, {"Edit474", "0.01"}, {"Edit482", "1250"}, {"Edit488", "0.8"}, {"Edit491", "0.95"},
               {"Edit495", "3"}, {"Edit498", "1250"}, {"Edit503", "0.2"}, {"Edit511", "38"}});
         for (const char* b : {"BitBtn103", "BitBtn104", "BitBtn105", "BitBtn106", "BitBtn107"})
             button(b)->click();
-        area.findChild<QRadioButton*>("RadioButton46")->setChecked(true);
+        check("RadioButton46");
         for (const char* b : {"BitBtn108", "BitBtn109", "BitBtn110", "BitBtn111"})
             button(b)->click();
     }
-    ~Wizard()
-    {
-        shell::setErrorBoxCapture({});
-        acad::server::shutdown();
-    }
-    void type(const Texts& texts)
-    {
-        for (const auto& [name, text] : texts)
-            area.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
-    }
-    QAbstractButton* button(const char* name) { return area.findChild<QAbstractButton*>(QString::fromLatin1(name)); }
-
-    BenchWindow window;
-    QWidget area;
-    QString failure;
 };
 
 const char* const kEquals[] = {"BitBtn103", "BitBtn104", "BitBtn105", "BitBtn106", "BitBtn107",
@@ -95,7 +62,7 @@ const char* const kSections[] = {"RadioButton45", "RadioButton46", "RadioButton4
 void SectionPage(benchmark::State& state)
 {
     Wizard wizard;
-    wizard.area.findChild<QRadioButton*>(kSections[state.range(0)])->setChecked(true);
+    wizard.check(kSections[state.range(0)]);
     QAbstractButton* press = wizard.button("BitBtn108");
     state.SetLabel(kSections[state.range(0)]);
     for (auto _ : state)
@@ -109,7 +76,7 @@ void Drive(benchmark::State& state)
     Wizard wizard;
     wizard.type({{"Edit495", state.range(0) == 3 ? "3" : "8"}});
     QAbstractButton* press = wizard.button("BitBtn112");
-    acad::IAcadModelSpace ms = wizard.window.connection.ModelSpace();
+    acad::IAcadModelSpace ms = wizard.ms();
     for (auto _ : state) {
         press->click();
         state.PauseTiming();
@@ -134,13 +101,5 @@ BENCHMARK(Drive)->Arg(3)->Arg(8)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::run(argc, argv);
 }

@@ -12,6 +12,12 @@
 
 namespace shell {
 
+// A panel waits collapsed at its place in the window until it is shown.
+inline void collapseAt(QWidget* panel, int left, int top)
+{
+    panel->setGeometry(left, top, 0, 0);
+}
+
 class PartPanel : public QFrame {
 public:
     PartPanel(PanelContext& context, QWidget* parent);

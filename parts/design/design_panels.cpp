@@ -8,19 +8,12 @@
 #include "parts/design/spline_table.h"
 #include "parts/design/thread_panels.h"
 
+#include "app/shell/part_panel.h"
 #include "resources/panel_pictures.h"
 
 namespace design {
 
-namespace {
-
-// A panel waits collapsed at its place in the window until it is shown.
-void collapseAt(QWidget* panel, int left, int top)
-{
-    panel->setGeometry(left, top, 0, 0);
-}
-
-} // namespace
+using shell::collapseAt;
 
 void createPanels(shell::PanelContext& context, QWidget* clientArea)
 {

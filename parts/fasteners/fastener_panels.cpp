@@ -7,19 +7,12 @@
 #include "parts/fasteners/washer_panel.h"
 #include "parts/fasteners/wing_nut_panel.h"
 
+#include "app/shell/part_panel.h"
 #include "resources/panel_pictures.h"
 
 namespace fasteners {
 
-namespace {
-
-// A panel waits collapsed at its place in the window until it is shown.
-void collapseAt(QWidget* panel, int left, int top)
-{
-    panel->setGeometry(left, top, 0, 0);
-}
-
-} // namespace
+using shell::collapseAt;
 
 void createPanels(shell::PanelContext& context, QWidget* clientArea)
 {

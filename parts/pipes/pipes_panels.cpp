@@ -5,19 +5,12 @@
 #include "parts/pipes/head_panel.h"
 #include "parts/pipes/square_flange_panel.h"
 
+#include "app/shell/part_panel.h"
 #include "resources/panel_pictures.h"
 
 namespace pipes {
 
-namespace {
-
-// A panel waits collapsed at its place in the window until it is shown.
-void collapseAt(QWidget* panel, int left, int top)
-{
-    panel->setGeometry(left, top, 0, 0);
-}
-
-} // namespace
+using shell::collapseAt;
 
 void createPanels(shell::PanelContext& context, QWidget* clientArea)
 {
