@@ -8,5 +8,7 @@ namespace pictures {
 
 std::vector<PictureFile> toolbarGlyphs();
 std::vector<PictureFile> windowGlyphs();
+// The small pictures of the ball and hose connection panels.
+std::vector<PictureFile> hoseGlyphs();
 
 } // namespace pictures

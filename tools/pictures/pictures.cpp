@@ -14,6 +14,8 @@ const std::vector<PartPicture>& partPictures()
         for (auto family : {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures})
             for (PartPicture& p : family())
                 records.push_back(std::move(p));
+        for (PartPicture& p : hosePictures())
+            records.push_back(std::move(p));
         return records;
     }();
     return all;
@@ -36,7 +38,7 @@ std::vector<PictureFile> allPictures()
     for (const PartPicture& p : partPictures())
         files.push_back({QString::fromLatin1(p.file), [&p] { return partPicture(p); }});
     files.push_back({QStringLiteral("window/start.png"), &startPicture});
-    for (auto glyphs : {&toolbarGlyphs, &windowGlyphs})
+    for (auto glyphs : {&toolbarGlyphs, &windowGlyphs, &hoseGlyphs})
         for (PictureFile& g : glyphs())
             files.push_back(std::move(g));
     return files;

@@ -140,3 +140,10 @@ namespace pictures {
 std::vector<PartPicture> sealsPictures();
 
 } // namespace pictures
+
+namespace pictures {
+
+// The ball connection's and the hose connection's pictures.
+std::vector<PartPicture> hosePictures();
+
+} // namespace pictures
