@@ -24,6 +24,9 @@ struct Size {
     const char* edit;
     const char* name;
     double value;
+    // The page that holds the edit, where it is not the record's panel (a
+    // part whose sizes are spread over several pages).
+    const char* page = nullptr;
 };
 
 enum class Mark {
@@ -57,6 +60,7 @@ using Place = std::array<double, 4>;
 // What a button leaves in the drawing that its picture shows: the newest
 // solid, or every line drawn, as the lines lie (the "2D" outputs).
 enum class Drawn { Solid, Lines };
+constexpr int kNewestSolid = -1, kEverySolid = -2;
 
 // A further view in a picture: the panel's part drawn anew from its own
 // sizes and switches, seen along its own direction, in its own place. All
@@ -90,6 +94,9 @@ struct PartPicture {
     // Letters of the panel that their labels name in words and the picture
     // leaves out ("Шаг резьбы, . .  P =").
     std::vector<const char*> namedByLabel = {};
+    // Which of the solids the button draws the picture shows: the newest,
+    // every one, or the n-th drawn (from 0).
+    int solid = kNewestSolid;
 };
 
 // The letters of the panel's sizes that a mark's text names: "s × 45°"

@@ -51,6 +51,18 @@ public:
         return p;
     }
 
+    // The panel, or the page of the window that holds the control when the
+    // panel does not.
+    QWidget* holder(QWidget* panel, const char* name)
+    {
+        if (panel->findChild<QWidget*>(QString::fromLatin1(name)))
+            return panel;
+        for (QWidget* page : client.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (page->findChild<QWidget*>(QString::fromLatin1(name)))
+                return page;
+        return panel;
+    }
+
     template <class W>
     W* control(QWidget* panel, const char* name)
     {
@@ -80,13 +92,15 @@ DrawnPart drawPart(const PartPicture& picture, const std::vector<Size>& sizes,
     ScratchWindow window;
     QWidget* panel = window.panel(picture.panel);
     for (const Size& size : sizes)
-        window.control<QLineEdit>(panel, size.edit)->setText(QString::number(size.value, 'g', 12));
+        window.control<QLineEdit>(size.page ? window.panel(size.page) : panel, size.edit)
+            ->setText(QString::number(size.value, 'g', 12));
     for (const char* name : switches)
         window.control<QRadioButton>(panel, name)->setChecked(true);
 
     QString failure;
     shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
-    window.control<QAbstractButton>(panel, picture.button)->click();
+    // The button may stand on another page of the part.
+    window.control<QAbstractButton>(window.holder(panel, picture.button), picture.button)->click();
     shell::setErrorBoxCapture({});
     if (!failure.isEmpty())
         throw std::runtime_error(std::string(picture.file) + ": " + failure.toStdString());
@@ -111,9 +125,22 @@ DrawnPart drawPart(const PartPicture& picture, const std::vector<Size>& sizes,
             throw std::runtime_error(std::string(picture.file) + ": the button drew no line");
         return {lines, imageSize};
     }
-    for (int k = doc.count() - 1; k >= 0; --k)
+    std::vector<TopoDS_Shape> solids;
+    for (int k = 0; k < doc.count(); ++k)
         if (doc.item(k)->type() == acad::EntityType::Solid)
-            return {doc.item(k)->shape(), imageSize};
+            solids.push_back(doc.item(k)->shape());
+    if (picture.solid == kEverySolid && !solids.empty()) {
+        TopoDS_Compound all;
+        BRep_Builder builder;
+        builder.MakeCompound(all);
+        for (const TopoDS_Shape& s : solids)
+            builder.Add(all, s);
+        return {all, imageSize};
+    }
+    if (picture.solid == kNewestSolid && !solids.empty())
+        return {solids.back(), imageSize};
+    if (picture.solid >= 0 && picture.solid < static_cast<int>(solids.size()))
+        return {solids[picture.solid], imageSize};
     throw std::runtime_error(std::string(picture.file) + ": the button drew no solid");
 }
 
@@ -123,7 +150,7 @@ std::vector<std::string> panelLetters(const char* panelName)
     QWidget* panel = window.panel(panelName);
     // The letter is the last word before "=", however long the label's
     // wording before it ("Шаг резьбы, . .  P =", "Alfa=").
-    static const QRegularExpression letter(QStringLiteral("(?:^|[^\\w])(\\w{1,4}?)\\s*\\*?\\s*=\\s*$"),
+    static const QRegularExpression letter(QStringLiteral("(?:^|[^\\w])(\\w{1,5}?)\\s*\\*?\\s*=\\s*$"),
                                            QRegularExpression::UseUnicodePropertiesOption);
     std::vector<std::string> letters;
     for (const QLineEdit* edit : panel->findChildren<QLineEdit*>()) {

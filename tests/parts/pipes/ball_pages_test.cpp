@@ -231,3 +231,19 @@ TEST_F(BallInTheWindow, ToolbarButtonAlwaysOpensTheEndFittingPage)
     EXPECT_EQ(widget("Panel91")->geometry(), QRect(0, 50, 601, 459));
     EXPECT_EQ(widget("Panel94")->size(), QSize(0, 0));
 }
+
+TEST_F(BallPages, EveryPictureShowsAtItsSize)
+{
+    const std::pair<const char*, const char*> pictures[] = {
+        {"Panel94", "Image44"}, {"Panel94", "Image45"}, {"Panel94", "Image46"}, {"Panel96", "Image47"},
+        {"Panel95", "Image48"}, {"Panel95", "Image49"}, {"Panel91", "Image40"}};
+    for (const auto& [name, image] : pictures) {
+        SCOPED_TRACE(image);
+        const QLabel* label = control<QLabel>(name, image);
+        ASSERT_NE(label, nullptr);
+        EXPECT_FALSE(label->pixmap().isNull());
+        EXPECT_EQ(label->pixmap().size(), label->size());
+    }
+    EXPECT_EQ(control<QLabel>("Panel95", "Image49")->size(), QSize(17, 17));
+    EXPECT_EQ(control<QLabel>("Panel94", "Image44")->size(), QSize(283, 165));
+}
