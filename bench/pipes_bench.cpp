@@ -94,6 +94,91 @@ BENCHMARK(SquareFlangeDrawing)->Unit(benchmark::kMillisecond);
 BENCHMARK(FlatFlange4Holes)->Unit(benchmark::kMillisecond);
 BENCHMARK(FlatFlange24Holes)->Unit(benchmark::kMillisecond);
 
+// The ball connection and its row loader, the hose connections.
+namespace {
+
+// Row n of the ball connection's sizes loaded for the thread, then "3D"
+// pressed again and again (the three bodies with their twelve box cuts);
+// with loaderOnly the loader itself is pressed instead.
+void ballConnection(benchmark::State& state, int n, bool gThread, bool loaderOnly)
+{
+    acad::server::shutdown();
+    BenchWindow window;
+    window.connection.Connect();
+    QWidget area;
+    pipes::createPanels(window, &area);
+    QString failure;
+    shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
+    auto* fitting = area.findChild<QWidget*>(QStringLiteral("Panel94"));
+    auto* table = area.findChild<QWidget*>(QStringLiteral("Panel122"));
+    fitting->findChild<QAbstractButton*>(gThread ? QStringLiteral("RadioButton31") : QStringLiteral("RadioButton30"))
+        ->setChecked(true);
+    table->findChild<QLineEdit*>(QStringLiteral("Edit523"))->setText(QString::number(n));
+    auto* load = table->findChild<QAbstractButton*>(QStringLiteral("SpeedButton18"));
+    load->click();
+    auto* draw = fitting->findChild<QAbstractButton*>(QStringLiteral("BitBtn86"));
+    acad::IAcadModelSpace ms = window.connection.ModelSpace();
+    for (auto _ : state) {
+        if (loaderOnly) {
+            load->click();
+            continue;
+        }
+        draw->click();
+        state.PauseTiming();
+        if (!failure.isEmpty() || ms.Count() != 3) {
+            state.SkipWithError(failure.toStdString().c_str());
+            break;
+        }
+        for (int k = ms.Count() - 1; k >= 0; --k)
+            ms.Item(k).Delete();
+        state.ResumeTiming();
+    }
+    if (!failure.isEmpty())
+        state.SkipWithError(failure.toStdString().c_str());
+    shell::setErrorBoxCapture({});
+    acad::server::shutdown();
+}
+
+void BallConnectionG(benchmark::State& state)
+{
+    ballConnection(state, 3, true, false);
+}
+
+void BallConnectionK(benchmark::State& state)
+{
+    ballConnection(state, 3, false, false);
+}
+
+void BallConnectionRowLoader(benchmark::State& state)
+{
+    ballConnection(state, 7, true, true);
+}
+
+const Texts kHose{{"Edit331", "5"},  {"Edit332", "10"}, {"Edit333", "12"}, {"Edit334", "6"},  {"Edit335", "60"},
+                  {"Edit336", "25"}, {"Edit337", "18"}, {"Edit338", "8"},  {"Edit339", "30"}, {"Edit340", "24"},
+                  {"Edit341", "22"}, {"Edit342", "3"},  {"Edit343", "26"}, {"Edit344", "24"}, {"Edit345", "22"},
+                  {"Edit346", "27"}, {"Edit347", "12"}, {"Edit348", "24"}, {"Edit349", "0"},  {"Edit350", "1"},
+                  {"Edit351", "2"},  {"Edit352", "0"},  {"Edit353", "1"},  {"Edit354", "2"}};
+
+void HoseConnectionG(benchmark::State& state)
+{
+    drawPart(state, "Panel91", kHose, "BitBtn88");
+}
+
+// The K switch is chosen by pressing it before "3D" each time.
+void HoseConnectionK(benchmark::State& state)
+{
+    drawPart(state, "Panel91", kHose, "RadioButton25", "BitBtn88");
+}
+
+} // namespace
+
+BENCHMARK(BallConnectionG)->Unit(benchmark::kMillisecond);
+BENCHMARK(BallConnectionK)->Unit(benchmark::kMillisecond);
+BENCHMARK(BallConnectionRowLoader)->Unit(benchmark::kMillisecond);
+BENCHMARK(HoseConnectionG)->Unit(benchmark::kMillisecond);
+BENCHMARK(HoseConnectionK)->Unit(benchmark::kMillisecond);
+
 int main(int argc, char** argv)
 {
     return bench::run(argc, argv);

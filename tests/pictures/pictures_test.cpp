@@ -326,3 +326,40 @@ TEST(Pictures, RecordsThatCannotBeDrawnAreRefused)
     record.panel = "Panel999";
     EXPECT_THROW(drawPart(record), std::runtime_error);
 }
+
+TEST(Pictures, RecordsTypeSizesOnSeveralPagesAndPickTheSolidTheyShow)
+{
+    // The ball connection draws three solids from sizes on its three pages;
+    // its nipple's picture shows the second of them, the assembly all three.
+    const auto find = [](const char* file) {
+        return *std::find_if(partPictures().begin(), partPictures().end(),
+                             [&](const PartPicture& p) { return std::string(p.file) == file; });
+    };
+    const auto solids = [](const TopoDS_Shape& shape) {
+        int n = 0;
+        for (TopExp_Explorer e(shape, TopAbs_SOLID); e.More(); e.Next())
+            ++n;
+        return n;
+    };
+    const auto volume = [](const TopoDS_Shape& shape) {
+        GProp_GProps props;
+        BRepGProp::VolumeProperties(shape, props);
+        return props.Mass();
+    };
+    PartPicture nipple = find("pipes/ball_nipple.png");
+    const DrawnPart shown = drawPart(nipple);
+    EXPECT_EQ(solids(shown.shape), 1);
+    nipple.drawn = Drawn::Solids;
+    const DrawnPart all = drawPart(nipple);
+    EXPECT_EQ(solids(all.shape), 3);
+    nipple.drawn = Drawn::Solid;
+    nipple.solid = 0;
+    const DrawnPart fitting = drawPart(nipple);
+    EXPECT_GT(volume(fitting.shape), volume(shown.shape) + 1);
+    EXPECT_GT(volume(all.shape), volume(fitting.shape) + volume(shown.shape) + 1);
+    nipple.solid = 3;
+    EXPECT_THROW(drawPart(nipple), std::runtime_error) << "no fourth solid";
+    // A size whose page lacks its edit.
+    nipple.sizes.front().page = "Panel95";
+    EXPECT_THROW(drawPart(nipple), std::runtime_error);
+}

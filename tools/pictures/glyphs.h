@@ -9,5 +9,7 @@ namespace pictures {
 std::vector<PictureFile> toolbarGlyphs();
 std::vector<PictureFile> windowGlyphs();
 std::vector<PictureFile> figureGlyphs();
+// The small pictures of the ball and hose connection panels.
+std::vector<PictureFile> hoseGlyphs();
 
 } // namespace pictures

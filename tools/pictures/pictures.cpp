@@ -17,6 +17,8 @@ const std::vector<PartPicture>& partPictures()
              {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures, &sealsPictures, &clampsPictures})
             for (PartPicture& p : family())
                 records.push_back(std::move(p));
+        for (PartPicture& p : hosePictures())
+            records.push_back(std::move(p));
         return records;
     }();
     return all;
@@ -38,7 +40,7 @@ std::vector<PictureFile> allPictures()
     for (const PartPicture& p : partPictures())
         files.push_back({QString::fromLatin1(p.file), [&p] { return partPicture(p); }});
     files.push_back({QStringLiteral("window/start.png"), &startPicture});
-    for (auto glyphs : {&toolbarGlyphs, &windowGlyphs, &figureGlyphs})
+    for (auto glyphs : {&toolbarGlyphs, &windowGlyphs, &figureGlyphs, &hoseGlyphs})
         for (PictureFile& g : glyphs())
             files.push_back(std::move(g));
     return files;

@@ -24,6 +24,9 @@ struct Size {
     const char* edit;
     const char* name;
     double value;
+    // The page that holds the edit, where it is not the record's panel (a
+    // part whose sizes are spread over several pages).
+    const char* page = nullptr;
 };
 
 enum class Mark {
@@ -77,6 +80,9 @@ struct Reading {
     std::vector<const char*> marks;
     std::vector<const char*> labels;
 };
+// Of a picture of Drawn::Solid: the newest solid the press drew, or the
+// n-th (from 0).
+constexpr int kNewestSolid = -1;
 
 // A further view in a picture: the panel's part drawn anew from its own
 // sizes and switches, seen along its own direction, in its own place. All
@@ -111,6 +117,9 @@ struct PartPicture {
     // leaves out ("Шаг резьбы, . .  P =").
     std::vector<const char*> namedByLabel = {};
     std::vector<Reading> readings = {};
+    // Which of the solids the button draws a Drawn::Solid picture shows:
+    // the newest, or the n-th drawn (from 0).
+    int solid = kNewestSolid;
 };
 
 // The letters of the panel's sizes that a mark's text names: every word
@@ -167,5 +176,7 @@ namespace pictures {
 
 // The clamp panel's picture.
 std::vector<PartPicture> clampsPictures();
+// The ball connection's and the hose connection's pictures.
+std::vector<PartPicture> hosePictures();
 
 } // namespace pictures

@@ -56,6 +56,18 @@ public:
         return p;
     }
 
+    // The panel, or the page of the window that holds the control when the
+    // panel does not.
+    QWidget* holder(QWidget* panel, const char* name)
+    {
+        if (panel->findChild<QWidget*>(QString::fromLatin1(name)))
+            return panel;
+        for (QWidget* page : client.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (page->findChild<QWidget*>(QString::fromLatin1(name)))
+                return page;
+        return panel;
+    }
+
     template <class W>
     W* control(QWidget* panel, const char* name)
     {
@@ -85,13 +97,15 @@ DrawnPart drawPart(const PartPicture& picture, const std::vector<Size>& sizes,
     ScratchWindow window;
     QWidget* panel = window.panel(picture.panel);
     for (const Size& size : sizes)
-        window.control<QLineEdit>(panel, size.edit)->setText(QString::number(size.value, 'g', 12));
+        window.control<QLineEdit>(size.page ? window.panel(size.page) : panel, size.edit)
+            ->setText(QString::number(size.value, 'g', 12));
     for (const char* name : switches)
         window.control<QRadioButton>(panel, name)->setChecked(true);
 
     QString failure;
     shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
-    window.control<QAbstractButton>(panel, picture.button)->click();
+    // The button may stand on another page of the part.
+    window.control<QAbstractButton>(window.holder(panel, picture.button), picture.button)->click();
     shell::setErrorBoxCapture({});
     if (!failure.isEmpty())
         throw std::runtime_error(std::string(picture.file) + ": " + failure.toStdString());
@@ -99,10 +113,15 @@ DrawnPart drawPart(const PartPicture& picture, const std::vector<Size>& sizes,
     const acad::Document& doc = *window.connection.Document().document();
     const QSize imageSize = window.control<QLabel>(panel, picture.image)->size();
     if (picture.drawn == Drawn::Solid) {
-        for (int k = doc.count() - 1; k >= 0; --k)
+        std::vector<TopoDS_Shape> solids;
+        for (int k = 0; k < doc.count(); ++k)
             if (doc.item(k)->type() == acad::EntityType::Solid)
-                return {doc.item(k)->shape(), imageSize};
-        throw std::runtime_error(std::string(picture.file) + ": the button drew no solid");
+                solids.push_back(doc.item(k)->shape());
+        if (picture.solid == kNewestSolid && !solids.empty())
+            return {solids.back(), imageSize};
+        if (picture.solid >= 0 && picture.solid < static_cast<int>(solids.size()))
+            return {solids[picture.solid], imageSize};
+        throw std::runtime_error(std::string(picture.file) + ": the button drew no such solid");
     }
     // The drawing was empty before the press: all it holds the press drew.
     const bool lines = picture.drawn == Drawn::Lines;
@@ -141,7 +160,7 @@ std::vector<std::string> panelLetters(const char* panelName)
     // The letter is the last word before "=", however long the label's
     // wording before it ("Шаг резьбы, . .  P =", "Alfa=") and however many
     // stars send the reader to a footnote ("L** =").
-    static const QRegularExpression letter(QStringLiteral("(?:^|[^\\w])(\\w{1,4}?)\\s*\\**\\s*=\\s*$"),
+    static const QRegularExpression letter(QStringLiteral("(?:^|[^\\w])(\\w{1,5}?)\\s*\\**\\s*=\\s*$"),
                                            QRegularExpression::UseUnicodePropertiesOption);
     // A big letter standing alone before the labels of the edits it names
     // in words ("D" before "цилиндра" and "поршня").

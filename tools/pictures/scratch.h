@@ -10,7 +10,7 @@
 namespace pictures {
 
 struct DrawnPart {
-    TopoDS_Shape shape; // the newest solid of the drawing, or its lines
+    TopoDS_Shape shape; // the solid the record names (the newest unless told), or the lines
     QSize imageSize;    // the size of the panel's picture
 };
 

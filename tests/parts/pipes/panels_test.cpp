@@ -32,7 +32,7 @@ TEST_F(Panels, EveryPanelWaitsCollapsedWithEmptyEditsAndItsSwitchesAtStart)
             headed = headed || l->text() == QString::fromUtf8(c.heading);
         EXPECT_TRUE(headed);
     }
-    EXPECT_EQ(clientArea.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 4);
+    EXPECT_EQ(clientArea.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 9);
     EXPECT_TRUE(control<QRadioButton>("Panel1", "RadioButton1")->isChecked());
     EXPECT_FALSE(control<QRadioButton>("Panel1", "RadioButton2")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("Panel50", "RadioButton7")->isChecked());
