@@ -17,6 +17,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -102,22 +103,13 @@ namespace {
 // with loaderOnly the loader itself is pressed instead.
 void ballConnection(benchmark::State& state, int n, bool gThread, bool loaderOnly)
 {
-    acad::server::shutdown();
-    BenchWindow window;
-    window.connection.Connect();
-    QWidget area;
-    pipes::createPanels(window, &area);
-    QString failure;
-    shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
-    auto* fitting = area.findChild<QWidget*>(QStringLiteral("Panel94"));
-    auto* table = area.findChild<QWidget*>(QStringLiteral("Panel122"));
-    fitting->findChild<QAbstractButton*>(gThread ? QStringLiteral("RadioButton31") : QStringLiteral("RadioButton30"))
-        ->setChecked(true);
-    table->findChild<QLineEdit*>(QStringLiteral("Edit523"))->setText(QString::number(n));
-    auto* load = table->findChild<QAbstractButton*>(QStringLiteral("SpeedButton18"));
+    bench::PanelBench bench(&pipes::createPanels);
+    bench.check(gThread ? "RadioButton31" : "RadioButton30", "Panel94");
+    bench.type({{"Edit523", std::to_string(n).c_str()}}, "Panel122");
+    QAbstractButton* load = bench.button("SpeedButton18", "Panel122");
     load->click();
-    auto* draw = fitting->findChild<QAbstractButton*>(QStringLiteral("BitBtn86"));
-    acad::IAcadModelSpace ms = window.connection.ModelSpace();
+    QAbstractButton* draw = bench.button("BitBtn86", "Panel94");
+    acad::IAcadModelSpace ms = bench.ms();
     for (auto _ : state) {
         if (loaderOnly) {
             load->click();
@@ -125,18 +117,15 @@ void ballConnection(benchmark::State& state, int n, bool gThread, bool loaderOnl
         }
         draw->click();
         state.PauseTiming();
-        if (!failure.isEmpty() || ms.Count() != 3) {
-            state.SkipWithError(failure.toStdString().c_str());
+        if (!bench.failure.isEmpty() || ms.Count() != 3) {
+            state.SkipWithError(bench.failure.toStdString().c_str());
             break;
         }
-        for (int k = ms.Count() - 1; k >= 0; --k)
-            ms.Item(k).Delete();
+        bench.clearDrawing();
         state.ResumeTiming();
     }
-    if (!failure.isEmpty())
-        state.SkipWithError(failure.toStdString().c_str());
-    shell::setErrorBoxCapture({});
-    acad::server::shutdown();
+    if (!bench.failure.isEmpty())
+        state.SkipWithError(bench.failure.toStdString().c_str());
 }
 
 void BallConnectionG(benchmark::State& state)

@@ -1,36 +1,13 @@
 // The figure panel in the main window: its toolbar button shows the help
 // view, the page buttons a page below the strip, and any toolbar button
 // collapses the panel and both pages again.
-#include "acad/model.h"
-#include "app/shell/errorbox.h"
-#include "app/window/form1.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 
 #include <gtest/gtest.h>
 
-class FigureInTheWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        acad::server::shutdown();
-        acad::server::setReachable(true);
-        shell::setErrorBoxCapture([this](const QString& text) { boxes << text; });
-        form = std::make_unique<app::TForm1>();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        shell::setErrorBoxCapture({});
-        acad::server::shutdown();
-    }
-
-    QRect geometry(const char* name) { return form->findChild<QWidget*>(QLatin1String(name))->geometry(); }
-    void press(const char* button) { form->findChild<QAbstractButton*>(QLatin1String(button))->click(); }
-
-    std::unique_ptr<app::TForm1> form;
-    QStringList boxes;
-};
+using FigureInTheWindow = InTheWindow;
 
 TEST_F(FigureInTheWindow, ToolbarButtonShowsTheHelpViewAndOthersCollapseThePages)
 {

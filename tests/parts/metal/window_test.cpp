@@ -1,44 +1,14 @@
 // The family in the main window: its toolbar buttons show the panels, the
 // panels draw into the window's drawing and open their tables beside them.
-#include "acad/model.h"
+#include "support/window_fixture.h"
 #include "acad/numbers.h"
-#include "app/shell/errorbox.h"
-#include "app/window/form1.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
 
-class MetalInTheWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        acad::server::shutdown();
-        acad::server::setReachable(true);
-        shell::setErrorBoxCapture([this](const QString& text) { boxes << text; });
-        form = std::make_unique<app::TForm1>();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        shell::setErrorBoxCapture({});
-        acad::server::shutdown();
-    }
-
-    QWidget* widget(const char* name) { return form->findChild<QWidget*>(QLatin1String(name)); }
-    void press(const char* button) { form->findChild<QAbstractButton*>(QLatin1String(button))->click(); }
-    // Types a text with "." for the decimal separator as the user types it
-    // under the regional settings in force.
-    void type(const char* edit, const char* text)
-    {
-        form->findChild<QLineEdit*>(QLatin1String(edit))->setText(QString::fromUtf8(text).replace(u'.', acad::decimalSeparator()));
-    }
-    int count() { return form->AcadDocument1.ModelSpace().Count(); }
-
-    std::unique_ptr<app::TForm1> form;
-    QStringList boxes;
-};
+using MetalInTheWindow = InTheWindow;
 
 TEST_F(MetalInTheWindow, ToolbarShowsThePanelsThatDrawAndOpenTheirTables)
 {

@@ -1,8 +1,7 @@
 // The ball connection's three pages, its pipe sizes beside them and the
 // row loader that fills the pages.
+#include "support/window_fixture.h"
 #include "pipes_fixture.h"
-
-#include "app/window/form1.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -190,26 +189,7 @@ TEST_F(BallPages, NumberThatIsNotWholeEndsTheLoaderBeforeAnyEditChanges)
     }
 }
 
-class BallInTheWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        acad::server::shutdown();
-        acad::server::setReachable(true);
-        shell::setErrorBoxCapture([](const QString&) {});
-        form = std::make_unique<app::TForm1>();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        shell::setErrorBoxCapture({});
-        acad::server::shutdown();
-    }
-    QWidget* widget(const char* name) { return form->findChild<QWidget*>(QLatin1String(name)); }
-    void press(const char* name) { form->findChild<QAbstractButton*>(QLatin1String(name))->click(); }
-
-    std::unique_ptr<app::TForm1> form;
-};
+using BallInTheWindow = InTheWindow;
 
 TEST_F(BallInTheWindow, ToolbarButtonAlwaysOpensTheEndFittingPage)
 {

@@ -1,7 +1,6 @@
 // The family's panels as the window receives them, and in the main window.
+#include "support/window_fixture.h"
 #include "pipes_fixture.h"
-
-#include "app/window/form1.h"
 
 #include <QLabel>
 
@@ -58,32 +57,13 @@ TEST_F(Panels, EveryPanelShowsItsPictureAtItsSize)
     }
 }
 
-class PipesInTheWindow : public ::testing::Test {
+class PipesInTheWindow : public InTheWindow {
 protected:
-    void SetUp() override
-    {
-        acad::server::shutdown();
-        acad::server::setReachable(true);
-        shell::setErrorBoxCapture([this](const QString& text) { boxes << text; });
-        form = std::make_unique<app::TForm1>();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        shell::setErrorBoxCapture({});
-        acad::server::shutdown();
-    }
-
-    QWidget* widget(const char* name) { return form->findChild<QWidget*>(QLatin1String(name)); }
     template <class W>
     W* on(const char* panel, const char* name)
     {
         return widget(panel)->findChild<W*>(QLatin1String(name));
     }
-    void press(const char* name) { form->findChild<QAbstractButton*>(QLatin1String(name))->click(); }
-
-    std::unique_ptr<app::TForm1> form;
-    QStringList boxes;
 };
 
 TEST_F(PipesInTheWindow, ToolbarShowsThePanelsThatDrawIntoTheWindowsDrawing)

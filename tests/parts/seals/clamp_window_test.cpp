@@ -1,8 +1,6 @@
 // The clamp panel in the main window: its toolbar button shows it in the
 // whole work area, and its table button opens the clamp table beside it.
-#include "acad/model.h"
-#include "app/shell/errorbox.h"
-#include "app/window/form1.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -11,28 +9,7 @@
 
 #include <gtest/gtest.h>
 
-class ClampInTheWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        acad::server::shutdown();
-        acad::server::setReachable(true);
-        shell::setErrorBoxCapture([this](const QString& text) { boxes << text; });
-        form = std::make_unique<app::TForm1>();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        shell::setErrorBoxCapture({});
-        acad::server::shutdown();
-    }
-
-    QWidget* widget(const char* name) { return form->findChild<QWidget*>(QLatin1String(name)); }
-    void press(const char* button) { form->findChild<QAbstractButton*>(QLatin1String(button))->click(); }
-
-    std::unique_ptr<app::TForm1> form;
-    QStringList boxes;
-};
+using ClampInTheWindow = InTheWindow;
 
 TEST_F(ClampInTheWindow, ToolbarShowsTheClampsAndTheTableOpensBesideThem)
 {

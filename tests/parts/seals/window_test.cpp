@@ -1,9 +1,7 @@
 // The seal panels in the main window: the toolbar shows them in the whole
 // work area, and the collar panel's table buttons open the collar table
 // beside it.
-#include "acad/model.h"
-#include "app/shell/errorbox.h"
-#include "app/window/form1.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -11,28 +9,7 @@
 
 #include <gtest/gtest.h>
 
-class SealsInTheWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        acad::server::shutdown();
-        acad::server::setReachable(true);
-        shell::setErrorBoxCapture([this](const QString& text) { boxes << text; });
-        form = std::make_unique<app::TForm1>();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        shell::setErrorBoxCapture({});
-        acad::server::shutdown();
-    }
-
-    QWidget* widget(const char* name) { return form->findChild<QWidget*>(QLatin1String(name)); }
-    void press(const char* button) { form->findChild<QAbstractButton*>(QLatin1String(button))->click(); }
-
-    std::unique_ptr<app::TForm1> form;
-    QStringList boxes;
-};
+using SealsInTheWindow = InTheWindow;
 
 TEST_F(SealsInTheWindow, ToolbarShowsTheSealPanelsAndTheCollarTableOpensBesideTheCollars)
 {

@@ -1,34 +1,15 @@
 // The wizard in the main window: the toolbar opens page 1, the page buttons
 // turn the pages, and the boxes keep their texts through it all.
-#include "acad/model.h"
-#include "app/shell/errorbox.h"
-#include "app/window/form1.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
 
-class VBeltInTheWindow : public ::testing::Test {
+class VBeltInTheWindow : public InTheWindow {
 protected:
-    void SetUp() override
-    {
-        acad::server::shutdown();
-        acad::server::setReachable(true);
-        shell::setErrorBoxCapture([this](const QString& text) { boxes << text; });
-        form = std::make_unique<app::TForm1>();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        shell::setErrorBoxCapture({});
-        acad::server::shutdown();
-    }
-
     QSize size(const char* name) { return form->findChild<QWidget*>(QLatin1String(name))->size(); }
-    QRect geometry(const char* name) { return form->findChild<QWidget*>(QLatin1String(name))->geometry(); }
-    void press(const char* button) { form->findChild<QAbstractButton*>(QLatin1String(button))->click(); }
-    QLineEdit* edit(const char* name) { return form->findChild<QLineEdit*>(QLatin1String(name)); }
 
     // The sizes of the five pages, in order.
     std::vector<QSize> pages()
@@ -38,9 +19,6 @@ protected:
             sizes.push_back(size(p));
         return sizes;
     }
-
-    std::unique_ptr<app::TForm1> form;
-    QStringList boxes;
 };
 
 TEST_F(VBeltInTheWindow, PageButtonsTurnThePagesAndKeepTheTexts)
