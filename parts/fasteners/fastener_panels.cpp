@@ -1,6 +1,7 @@
 #include "parts/fasteners/fastener_panels.h"
 
 #include "parts/fasteners/conical_bolt_panel.h"
+#include "parts/fasteners/cotter_pin_panel.h"
 #include "parts/fasteners/hexagon_head_panel.h"
 #include "parts/fasteners/screw_heads.h"
 #include "parts/fasteners/slanted_washer_panel.h"
@@ -36,6 +37,7 @@ void createPanels(shell::PanelContext& context, QWidget* clientArea)
     collapseAt(new CountersunkHeadPanel(context, clientArea), 0, 50);
     collapseAt(new RaisedHeadPanel(context, clientArea), 0, 50);
     collapseAt(new WingNutPanel(context, clientArea), 0, 50);
+    collapseAt(new CotterPinPanel(context, clientArea), 0, 50);
     auto* slantedWasher = new SlantedWasherPanel(context, clientArea);
     auto* slantedWasherTable = new SlantedWasherTable(context, clientArea, slantedWasher->tableEdits());
     slantedWasher->setTable(slantedWasherTable);
