@@ -273,6 +273,23 @@ TEST_F(CotterPinTest, FaultsKeepWhatWasDrawn)
     EXPECT_EQ(errors[0], QStringLiteral("Неверные данные: радиус тора."));
     EXPECT_EQ(count(), 0);
 
+    // L3 = 0 is no refusal: the straight legs are asked for with no height
+    // once the eye and the stretches stand, in either variant.
+    for (const char* part : {"RadioButton23", "RadioButton22"}) {
+        SCOPED_TRACE(part);
+        errors.clear();
+        Pin none = kPin;
+        none.L3 = 0;
+        typePin(none);
+        check("Panel86", part);
+        press("Panel86", "BitBtn78");
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_EQ(errors[0], QStringLiteral("Неверные данные: высота выдавливания."));
+        ASSERT_GE(count(), 1);
+        EXPECT_EQ(item(0).get_color(), kUncoloured);
+        clearDrawing();
+    }
+
     // A text that is not a number: nothing is drawn.
     errors.clear();
     typePin(kPin);
