@@ -115,6 +115,39 @@ std::vector<XY> mirrored(std::vector<XY> outline, double side, double shift)
     return outline;
 }
 
+// A closed outline (last vertex equal to the first) clipped to the
+// rectangle x0..x1, y0..y1, closed again.
+std::vector<XY> clipped(const std::vector<XY>& outline, double x0, double y0, double x1, double y1)
+{
+    std::vector<XY> points(outline.begin(), outline.end() - 1);
+    // One side of the rectangle: inside(p) >= 0 keeps p; cross(a, b) is where
+    // the edge from a to b crosses the side.
+    const auto clip = [&points](auto inside, auto cross) {
+        std::vector<XY> kept;
+        for (std::size_t k = 0; k < points.size(); ++k) {
+            const XY a = points[k], b = points[(k + 1) % points.size()];
+            const bool ina = inside(a) >= 0, inb = inside(b) >= 0;
+            if (ina)
+                kept.push_back(a);
+            if (ina != inb)
+                kept.push_back(cross(a, b));
+        }
+        points = std::move(kept);
+    };
+    const auto atX = [](double x) {
+        return [x](XY a, XY b) { return XY{x, a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x)}; };
+    };
+    const auto atY = [](double y) {
+        return [y](XY a, XY b) { return XY{a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y), y}; };
+    };
+    clip([x0](XY p) { return p.x - x0; }, atX(x0));
+    clip([x1](XY p) { return x1 - p.x; }, atX(x1));
+    clip([y0](XY p) { return p.y - y0; }, atY(y0));
+    clip([y1](XY p) { return y1 - p.y; }, atY(y1));
+    points.push_back(points.front());
+    return points;
+}
+
 } // namespace
 
 CotterPinPanel::CotterPinPanel(shell::PanelContext& context, QWidget* parent)
@@ -299,7 +332,7 @@ void CotterPinPanel::BitBtn78Click()
         }
         if (pointed || slanted) {
             const double Xr = t + L3 + dw / 4, Xs = t + L3 + dw / 2 + 0.5;
-            const std::vector<XY> cut =
+            const std::vector<XY> outline =
                 pointed ? std::vector<XY>{{Xr, dw / 2},
                                           {Xr - dw * std::cos(beta + pi / 3), dw / 2 - dw * std::sin(beta + pi / 3)},
                                           {-Lw, 7 * Lw},
@@ -312,6 +345,13 @@ void CotterPinPanel::BitBtn78Click()
                                           {-Lw, 7 * Lw},
                                           {Xs, 7 * Lw},
                                           {Xs, dw / 2}};
+            // The cuts are drawn for a leg ending at its exit point and turned
+            // to the end of its wrap; reaching out 7·Lw, a cut turned with a
+            // long wrap would sweep through the eye and the other leg. Each
+            // keeps to the square of 2·dw about the leg's tip, which holds
+            // both end shapes.
+            const XY tip = outline.front();
+            const std::vector<XY> cut = clipped(outline, tip.x - 2 * dw, tip.y - 2 * dw, tip.x + 2 * dw, tip.y + 2 * dw);
             for (int k = 0; k < 2; ++k) {
                 const double s = legs[k].side;
                 f.ToolSolid = pin.prism(mirrored(cut, s, 0), Lw);

@@ -56,8 +56,7 @@ struct Pin {
 };
 
 // A pin whose legs run well beyond a part 12 thick and wrap about 40° and
-// 60° round a 12 axle. (Wrapped much further, the end cuts, which reach out
-// 7·Lw along the leg, sweep into the eye.)
+// 60° round a 12 axle.
 const Pin kPin{10, 10, 19, 2, 4, 12};
 
 struct Box {
@@ -181,6 +180,36 @@ TEST_F(CotterPinTest, StartStateDrawsTheAxlePinWithPointedEndsAndLeavesTheBank)
     EXPECT_DOUBLE_EQ(fields().Dim15, kPin.dw());
     EXPECT_NEAR(fields().Dim23, kPin.psi(), 1e-14);
     EXPECT_DOUBLE_EQ(fields().BasePoint[0], kPin.t() + kPin.L3 / 2);
+}
+
+// Legs wrapped about 105° and 120° round the axle: the cut ends keep to the
+// tips and leave the eye whole.
+TEST_F(CotterPinTest, CutEndsOfLongWrapsKeepToTheTips)
+{
+    const Pin longer{10, 10, 25, 2, 4, 12};
+    typePin(longer);
+    check("Panel86", "RadioButton20");
+    press("Panel86", "BitBtn78");
+    acad::IAcad3DSolid square = drawn(longer, axleBox(longer));
+    const double whole = square.isNull() ? 0 : square.Volume();
+    clearDrawing();
+    for (const char* ends : {"RadioButton19", "RadioButton21"}) {
+        SCOPED_TRACE(ends);
+        check("Panel86", ends);
+        press("Panel86", "BitBtn78");
+        acad::IAcad3DSolid s = onlyPart(82);
+        if (!s.isNull()) {
+            acad::AcadPoint lo, hi;
+            s.GetBoundingBox(lo, hi);
+            EXPECT_NEAR(lo[0], -longer.D / 2, 1e-6);
+            EXPECT_NEAR(hi[0], axleBox(longer).x1, 1e-6);
+            // Each end loses less than its half disc over two wire widths.
+            const double end = pi * longer.r() * longer.r() / 2 * 2 * longer.dw();
+            EXPECT_LT(s.Volume(), whole - 1);
+            EXPECT_GT(s.Volume(), whole - 2 * end);
+        }
+        clearDrawing();
+    }
 }
 
 TEST_F(CotterPinTest, EqualLegsAndAnEyeReachingPastTheLegsStart)
