@@ -351,7 +351,8 @@ void CotterPinPanel::BitBtn78Click()
             // keeps to the square of 2·dw about the leg's tip, which holds
             // both end shapes.
             const XY tip = outline.front();
-            const std::vector<XY> cut = clipped(outline, tip.x - 2 * dw, tip.y - 2 * dw, tip.x + 2 * dw, tip.y + 2 * dw);
+            const std::vector<XY> cut =
+                clipped(outline, tip.x - 2 * dw, tip.y - 2 * dw, tip.x + 2 * dw, tip.y + 2 * dw);
             for (int k = 0; k < 2; ++k) {
                 const double s = legs[k].side;
                 f.ToolSolid = pin.prism(mirrored(cut, s, 0), Lw);
