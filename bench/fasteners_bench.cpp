@@ -136,3 +136,68 @@ int main(int argc, char** argv)
 {
     return bench::run(argc, argv);
 }
+
+namespace {
+
+// A panel with its inputs typed and its switches set, pressed again and
+// again; the drawing is emptied between presses outside the measured time.
+void drawPartSwitched(benchmark::State& state, const char* panelName, const Texts& texts,
+                      const std::vector<const char*>& switches, const char* button)
+{
+    acad::server::shutdown();
+    acad::setDecimalSeparator(u'.');
+    BenchWindow window;
+    window.connection.Connect();
+    QWidget area;
+    fasteners::createPanels(window, &area);
+    QString failure;
+    shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
+    auto* panel = area.findChild<QWidget*>(QString::fromLatin1(panelName));
+    for (const auto& [name, text] : texts)
+        panel->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    for (const char* name : switches)
+        panel->findChild<QAbstractButton*>(QString::fromLatin1(name))->setChecked(true);
+    auto* press = panel->findChild<QAbstractButton*>(QString::fromLatin1(button));
+    acad::IAcadModelSpace ms = window.connection.ModelSpace();
+    for (auto _ : state) {
+        press->click();
+        state.PauseTiming();
+        if (!failure.isEmpty() || ms.Count() == 0) {
+            state.SkipWithError(failure.toStdString().c_str());
+            break;
+        }
+        for (int k = ms.Count() - 1; k >= 0; --k)
+            ms.Item(k).Delete();
+        state.ResumeTiming();
+    }
+    shell::setErrorBoxCapture({});
+    acad::server::shutdown();
+}
+
+// A 4 mm pin through a 12 mm part, pointed ends.
+const Texts kCotterPin{{"Edit314", "10"}, {"Edit316", "10"}, {"Edit326", "19"},
+                       {"Edit327", "2"},  {"Edit328", "4"},  {"Edit329", "12"}};
+
+void CotterPinFlatFace(benchmark::State& state)
+{
+    drawPartSwitched(state, "Panel86", kCotterPin, {"RadioButton23", "RadioButton19"}, "BitBtn78");
+}
+
+void CotterPinAxle(benchmark::State& state)
+{
+    drawPartSwitched(state, "Panel86", kCotterPin, {"RadioButton22", "RadioButton19"}, "BitBtn78");
+}
+
+// GOST 10906 row 4.
+void SlantedWasher(benchmark::State& state)
+{
+    drawPartSwitched(state, "Panel123",
+                     {{"Edit524", "30"}, {"Edit525", "13"}, {"Edit526", "7.3"}, {"Edit527", "4"}, {"Edit528", "1.6"}},
+                     {}, "SpeedButton16");
+}
+
+} // namespace
+
+BENCHMARK(CotterPinFlatFace)->Unit(benchmark::kMillisecond);
+BENCHMARK(CotterPinAxle)->Unit(benchmark::kMillisecond);
+BENCHMARK(SlantedWasher)->Unit(benchmark::kMillisecond);

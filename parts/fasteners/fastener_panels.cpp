@@ -1,8 +1,11 @@
 #include "parts/fasteners/fastener_panels.h"
 
 #include "parts/fasteners/conical_bolt_panel.h"
+#include "parts/fasteners/cotter_pin_panel.h"
 #include "parts/fasteners/hexagon_head_panel.h"
 #include "parts/fasteners/screw_heads.h"
+#include "parts/fasteners/slanted_washer_panel.h"
+#include "parts/fasteners/slanted_washer_table.h"
 #include "parts/fasteners/swing_bolt_panel.h"
 #include "parts/fasteners/washer_panel.h"
 #include "parts/fasteners/wing_nut_panel.h"
@@ -27,6 +30,12 @@ void createPanels(shell::PanelContext& context, QWidget* clientArea)
     collapseAt(new CountersunkHeadPanel(context, clientArea), 0, 50);
     collapseAt(new RaisedHeadPanel(context, clientArea), 0, 50);
     collapseAt(new WingNutPanel(context, clientArea), 0, 50);
+    collapseAt(new CotterPinPanel(context, clientArea), 0, 50);
+    auto* slantedWasher = new SlantedWasherPanel(context, clientArea);
+    auto* slantedWasherTable = new SlantedWasherTable(context, clientArea, slantedWasher->tableEdits());
+    slantedWasher->setTable(slantedWasherTable);
+    collapseAt(slantedWasher, 0, 50);
+    collapseAt(slantedWasherTable, 601, 0);
 }
 
 } // namespace fasteners

@@ -225,6 +225,19 @@ std::vector<PartPicture> fastenerPictures()
            {0, 0.5, 1, 0.5}}},
          Drawn::Solid,
          {"P"}},
+
+        // The slanted washer from the side, cut through the hole's axis; the
+        // thick end on the left.
+        {"fasteners/slanted_washer.png", "Panel123", "Image52", "SpeedButton16",
+         {{"Edit524", "B", 30}, {"Edit525", "d", 13}, {"Edit526", "S", 7.3}, {"Edit527", "h", 4},
+          {"Edit528", "R", 1.6}},
+         {{0, -1, 0}, {0, 0, 1}},
+         Vector{0, -1, 0},
+         {{M::Linear, "\u0412", {"-B/2", "0", "-h/2"}, {"B/2", "0", "-h/2"}, {"0", "0", "-S*0.9"}},
+          {M::Linear, "d", {"-d/2", "0", "-h/2"}, {"d/2", "0", "-h/2"}, {"0", "0", "-S*0.4"}},
+          {M::Linear, "S", {"-B/2", "0", "-h/2"}, {"-B/2", "0", "S - h/2"}, {"-B*0.1", "0", "0"}},
+          {M::Linear, "h", {"B/2", "0", "-h/2"}, {"B/2", "0", "h/2"}, {"B*0.1", "0", "0"}},
+          {M::Leader, "R", {"B/2 - R*0.3", "0", "h/2 - R*0.3"}, {"B*0.55", "0", "S*1.1"}, {}}}},
     };
 }
 
