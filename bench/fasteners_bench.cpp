@@ -139,39 +139,11 @@ int main(int argc, char** argv)
 
 namespace {
 
-// A panel with its inputs typed and its switches set, pressed again and
-// again; the drawing is emptied between presses outside the measured time.
+// A panel with its inputs typed and its switches set, pressed again and again.
 void drawPartSwitched(benchmark::State& state, const char* panelName, const Texts& texts,
                       const std::vector<const char*>& switches, const char* button)
 {
-    acad::server::shutdown();
-    acad::setDecimalSeparator(u'.');
-    BenchWindow window;
-    window.connection.Connect();
-    QWidget area;
-    fasteners::createPanels(window, &area);
-    QString failure;
-    shell::setErrorBoxCapture([&failure](const QString& text) { failure = text; });
-    auto* panel = area.findChild<QWidget*>(QString::fromLatin1(panelName));
-    for (const auto& [name, text] : texts)
-        panel->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
-    for (const char* name : switches)
-        panel->findChild<QAbstractButton*>(QString::fromLatin1(name))->setChecked(true);
-    auto* press = panel->findChild<QAbstractButton*>(QString::fromLatin1(button));
-    acad::IAcadModelSpace ms = window.connection.ModelSpace();
-    for (auto _ : state) {
-        press->click();
-        state.PauseTiming();
-        if (!failure.isEmpty() || ms.Count() == 0) {
-            state.SkipWithError(failure.toStdString().c_str());
-            break;
-        }
-        for (int k = ms.Count() - 1; k >= 0; --k)
-            ms.Item(k).Delete();
-        state.ResumeTiming();
-    }
-    shell::setErrorBoxCapture({});
-    acad::server::shutdown();
+    bench::drawPart(state, &fasteners::createPanels, panelName, texts, button, nullptr, switches);
 }
 
 // A 4 mm pin through a 12 mm part, pointed ends.

@@ -54,11 +54,11 @@ void PanelBench::clearDrawing()
 }
 
 void drawPart(benchmark::State& state, CreatePanels create, const char* panelName, const Texts& texts,
-              const char* button, const char* secondButton, const char* radio)
+              const char* button, const char* secondButton, const std::vector<const char*>& switches)
 {
     PanelBench bench(create);
     bench.type(texts, panelName);
-    if (radio)
+    for (const char* radio : switches)
         bench.check(radio, panelName);
     QAbstractButton* press = bench.button(button, panelName);
     QAbstractButton* pressAfter = secondButton ? bench.button(secondButton, panelName) : nullptr;

@@ -50,11 +50,12 @@ private:
     acad::WorkingFields fields_{connection};
 };
 
-// One part drawn through its panel: the texts typed (and the switch set),
+// One part drawn through its panel: the texts typed (and the switches set),
 // then the button pressed again and again, the second button after it; the
 // drawing is emptied between presses outside the measured time.
 void drawPart(benchmark::State& state, CreatePanels create, const char* panelName, const Texts& texts,
-              const char* button, const char* secondButton = nullptr, const char* radio = nullptr);
+              const char* button, const char* secondButton = nullptr,
+              const std::vector<const char*>& switches = {});
 
 // Runs the benchmarks named on the command line under a headless
 // application; the reporter, when given, writes the results.

@@ -30,7 +30,8 @@ using bench::Texts;
 void drawPart(benchmark::State& state, const char* panelName, const Texts& texts, const char* button,
               const char* radio = nullptr)
 {
-    bench::drawPart(state, &seals::createPanels, panelName, texts, button, nullptr, radio);
+    bench::drawPart(state, &seals::createPanels, panelName, texts, button, nullptr,
+                    radio ? std::vector<const char*>{radio} : std::vector<const char*>{});
 }
 
 const Texts kFace{{"Edit76", "40"}, {"Edit77", "30"}, {"Edit78", "2"}, {"Edit79", "0.5"}, {"Edit80", "0.2"}};
