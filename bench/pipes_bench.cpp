@@ -184,7 +184,7 @@ void PipeCoupling24Ribs(benchmark::State& state)
 {
     drawPart(state, "Panel89",
              {{"Edit371", "200"}, {"Edit372", "8"}, {"Edit373", "160"}, {"Edit374", "5"}, {"Edit375", "10"},
-              {"Edit376", "14"}, {"Edit377", "260"}, {"Edit378", "6"}, {"Edit379", "3"}, {"Edit380", "3"},
+              {"Edit376", "20"}, {"Edit377", "260"}, {"Edit378", "6"}, {"Edit379", "3"}, {"Edit380", "3"},
               {"Edit381", "30"}, {"Edit382", "100"}, {"Edit383", "5"}, {"Edit384", "24"}},
              "BitBtn92");
 }
