@@ -168,6 +168,32 @@ BENCHMARK(BallConnectionRowLoader)->Unit(benchmark::kMillisecond);
 BENCHMARK(HoseConnectionG)->Unit(benchmark::kMillisecond);
 BENCHMARK(HoseConnectionK)->Unit(benchmark::kMillisecond);
 
+// The pipe coupling with its ribs, built one by one and united with the body.
+namespace {
+
+void PipeCoupling4Ribs(benchmark::State& state)
+{
+    drawPart(state, "Panel89",
+             {{"Edit371", "40"}, {"Edit372", "5"}, {"Edit373", "80"}, {"Edit374", "3"}, {"Edit375", "6"},
+              {"Edit376", "14"}, {"Edit377", "80"}, {"Edit378", "4"}, {"Edit379", "2"}, {"Edit380", "2"},
+              {"Edit381", "15"}, {"Edit382", "50"}, {"Edit383", "5"}, {"Edit384", "4"}},
+             "BitBtn92");
+}
+
+void PipeCoupling24Ribs(benchmark::State& state)
+{
+    drawPart(state, "Panel89",
+             {{"Edit371", "200"}, {"Edit372", "8"}, {"Edit373", "160"}, {"Edit374", "5"}, {"Edit375", "10"},
+              {"Edit376", "20"}, {"Edit377", "260"}, {"Edit378", "6"}, {"Edit379", "3"}, {"Edit380", "3"},
+              {"Edit381", "30"}, {"Edit382", "100"}, {"Edit383", "5"}, {"Edit384", "24"}},
+             "BitBtn92");
+}
+
+} // namespace
+
+BENCHMARK(PipeCoupling4Ribs)->Unit(benchmark::kMillisecond);
+BENCHMARK(PipeCoupling24Ribs)->Unit(benchmark::kMillisecond);
+
 int main(int argc, char** argv)
 {
     return bench::run(argc, argv);

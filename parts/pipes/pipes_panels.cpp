@@ -8,6 +8,7 @@
 #include "parts/pipes/flat_flange_panel.h"
 #include "parts/pipes/head_panel.h"
 #include "parts/pipes/hose_panel.h"
+#include "parts/pipes/ribbed_panels.h"
 #include "parts/pipes/square_flange_panel.h"
 
 #include "app/shell/part_panel.h"
@@ -47,6 +48,8 @@ void createPanels(shell::PanelContext& context, QWidget* clientArea)
     collapseAt(new FlatFlangePanel(context, clientArea), 0, 50);
     createBallConnection(context, clientArea);
     collapseAt(new HosePanel(context, clientArea), 0, 50);
+    collapseAt(new CapPanel(context, clientArea), 0, 50);
+    collapseAt(new CouplingPanel(context, clientArea), 0, 50);
 }
 
 } // namespace pipes

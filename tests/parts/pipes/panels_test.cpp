@@ -18,6 +18,8 @@ TEST_F(Panels, EveryPanelWaitsCollapsedWithEmptyEditsAndItsSwitchesAtStart)
         {"Panel41", 50, 4, "  ПАТРУБКИ ИЗОГНУТЫЕ    (КОЛЕНА)"},
         {"Panel50", 70, 6, "ФЛАНЦЫ КВАДРАТНЫЕ"},
         {"Panel57", 91, 11, "Фланцы стальные плоские приварные"},
+        {"Panel87", 355, 16, "КОЛПАКИ С РЕБРАМИ, ГОСТ 8962-"},
+        {"Panel89", 371, 14, "Муфты для соединения трубопроводов по ГОСТ 8954-..., 8955-..., 8956-... "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -31,7 +33,7 @@ TEST_F(Panels, EveryPanelWaitsCollapsedWithEmptyEditsAndItsSwitchesAtStart)
             headed = headed || l->text() == QString::fromUtf8(c.heading);
         EXPECT_TRUE(headed);
     }
-    EXPECT_EQ(clientArea.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 9);
+    EXPECT_EQ(clientArea.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 11);
     EXPECT_TRUE(control<QRadioButton>("Panel1", "RadioButton1")->isChecked());
     EXPECT_FALSE(control<QRadioButton>("Panel1", "RadioButton2")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("Panel50", "RadioButton7")->isChecked());
@@ -87,6 +89,11 @@ TEST_F(PipesInTheWindow, ToolbarShowsThePanelsThatDrawIntoTheWindowsDrawing)
          {{"Edit91", "125"}, {"Edit92", "16"}, {"Edit93", "4"}, {"Edit94", "18"}, {"Edit95", "57"}, {"Edit96", "5"},
           {"Edit97", "70"}, {"Edit98", "160"}, {"Edit99", "2"}, {"Edit100", "3"}, {"Edit101", "1"}},
          3},
+        {"SpeedButton59", "Panel89", {601, 459}, "BitBtn92",
+         {{"Edit371", "40"}, {"Edit372", "5"}, {"Edit373", "80"}, {"Edit374", "3"}, {"Edit375", "6"}, {"Edit376", "14"},
+          {"Edit377", "80"}, {"Edit378", "4"}, {"Edit379", "2"}, {"Edit380", "2"}, {"Edit381", "15"}, {"Edit382", "50"},
+          {"Edit383", "5"}, {"Edit384", "4"}},
+         52},
     };
     int drawn = 0;
     for (const Case& c : cases) {
