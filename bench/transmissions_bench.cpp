@@ -2,6 +2,7 @@
 // section page's "=" for every belt section (stepped roots of up to some
 // 18 million rounds of the step), and the drive drawn in 3D with 3 and 8 belts.
 #include "parts/transmissions/transmissions_panels.h"
+#include "parts/transmissions/coupling_elements.h"
 
 #include "bench/panel_bench.h"
 
@@ -93,11 +94,33 @@ void Drive(benchmark::State& state)
     state.counters["peak_rss_MB"] = usage.ru_maxrss / 1024.0;
 }
 
+// The coupling's elastic element at its free size: the cross (four
+// subtractions) and the star (six unions with fillets tangent to the hub and
+// one intersection).
+void FreeElement(benchmark::State& state)
+{
+    bench::PanelBench window(&transmissions::createPanels);
+    const auto& row = transmissions::freeElements[state.range(0)];
+    state.SetLabel(row.torque);
+    acad::IAcadModelSpace ms = window.ms();
+    for (auto _ : state) {
+        shell::runProcedure([&] { transmissions::drawFreeElement(window.fields(), row); });
+        state.PauseTiming();
+        if (!window.failure.isEmpty() || ms.Count() != 1) {
+            state.SkipWithError("the element was not drawn");
+            break;
+        }
+        window.clearDrawing();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 BENCHMARK(Equals)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
 BENCHMARK(SectionPage)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
 BENCHMARK(Drive)->Arg(3)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(FreeElement)->Arg(0)->Arg(8)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
