@@ -5,6 +5,7 @@
 #include "parts/pipes/pipes_panels.h"
 #include "parts/seals/seal_panels.h"
 #include "parts/fasteners/fastener_panels.h"
+#include "sheets/sheet_panels.h"
 
 namespace app {
 
@@ -16,6 +17,7 @@ std::vector<CreatePanels> partFamilies()
         &pipes::createPanels,
         &seals::createPanels,
         &fasteners::createPanels,
+        &sheets::createPanels,
     };
 }
 
