@@ -79,6 +79,7 @@ TEST_F(Frame, TypedSizesAreSnappedAndDrawn)
         {"2523", "1189", 2520, 1188}, // A0 x 3
         {"1892", "297", 1890, 297},   // A4 x 9
         {"2080", "420", 2079, 420},   // A3 x 7: 1 above 7 x 297
+        {"844", "599", 840, 594},     // 4 and 5 above: within the largest correction of 5
         {"846", "594", 846, 594},     // 6 above 840: beyond the largest correction
         {"841.5", "594", 841.5, 594}, // not a whole millimetre above
         {"3", "297", 0, 297},         // 3 above the multiple 0

@@ -2,6 +2,7 @@
 #include "sheets_fixture.h"
 
 #include <QGroupBox>
+#include <QPixmap>
 
 namespace {
 
@@ -33,6 +34,9 @@ TEST_F(Mass, StartsWithSteelAndAnEmptyVolume)
     EXPECT_EQ(box->geometry(), QRect(64, 24, 473, 145));
     EXPECT_EQ(control<QAbstractButton>("Panel44", "BitBtn34")->geometry(), QRect(267, 104, 22, 25));
     EXPECT_TRUE(control<QAbstractButton>("Panel44", "BitBtn34")->text().isEmpty());
+    // The calculator glyph.
+    EXPECT_FALSE(QPixmap(QStringLiteral(":/glyphs/calculator.png")).isNull());
+    EXPECT_FALSE(control<QAbstractButton>("Panel44", "BitBtn34")->icon().pixmap(16, 16).isNull());
 }
 
 TEST_F(Mass, ProductIsShownInKilograms)
