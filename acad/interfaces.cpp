@@ -295,7 +295,7 @@ void IAcadMText::Set(const QString& property, const OleVariant& value)
         const int a = static_cast<int>(number());
         if (a < 1 || a > 9)
             refuse("Неверные данные: точка вставки текста");
-        t.attachment = a;
+        t.attachAt(a);
     } else if (property.compare(QLatin1String("Rotation"), Qt::CaseInsensitive) == 0) {
         t.rotation = number();
     } else if (property.compare(QLatin1String("Width"), Qt::CaseInsensitive) == 0) {

@@ -145,6 +145,106 @@ TopoDS_Shape MTextEntity::shape() const
     return BRepBuilderAPI_MakeVertex(insertion).Vertex();
 }
 
+QStringList MTextEntity::lines() const
+{
+    QString plain = text;
+    plain.replace(QLatin1String("\\P"), QLatin1String("\n"));
+    const double advance = kAdvance * height;
+    QStringList out;
+    for (const QString& paragraph : plain.split(u'\n')) {
+        if (!(width > 0)) {
+            out << paragraph;
+            continue;
+        }
+        // Words with the blanks before each of them.
+        QString line;
+        int k = 0;
+        const int n = static_cast<int>(paragraph.size());
+        while (k < n) {
+            int start = k;
+            while (k < n && paragraph[k] == u' ')
+                ++k;
+            const QString blanks = paragraph.mid(start, k - start);
+            start = k;
+            while (k < n && paragraph[k] != u' ')
+                ++k;
+            const QString word = paragraph.mid(start, k - start);
+            if (word.isEmpty()) {
+                line += blanks; // blanks at the end stay with the last line
+                break;
+            }
+            const QString longer = line + blanks + word;
+            if (line.isEmpty())
+                line = longer;
+            else if (longer.size() * advance <= width + 1e-9)
+                line = longer;
+            else {
+                out << line;
+                line = word;
+            }
+        }
+        out << line;
+    }
+    return out;
+}
+
+double MTextEntity::boxWidth() const
+{
+    if (width > 0)
+        return width;
+    qsizetype longest = 0;
+    for (const QString& line : lines())
+        longest = std::max(longest, line.size());
+    return longest * kAdvance * height;
+}
+
+double MTextEntity::boxHeight() const
+{
+    return height + (lines().size() - 1) * kLineSpacing * height;
+}
+
+gp_Dir MTextEntity::xDirection() const
+{
+    gp_Vec x(std::cos(rotation), std::sin(rotation), 0);
+    x -= gp_Vec(normal) * x.Dot(gp_Vec(normal));
+    if (x.Magnitude() < 1e-9)
+        return gp_Ax2(insertion, normal).XDirection();
+    return gp_Dir(x);
+}
+
+gp_Dir MTextEntity::yDirection() const
+{
+    return normal.Crossed(xDirection());
+}
+
+namespace {
+// The attachment's place in the box from its upper-left corner: along the
+// text and down the box.
+std::pair<double, double> attachmentShare(int attachment)
+{
+    const int a = std::clamp(attachment, 1, 9) - 1;
+    return {0.5 * (a % 3), 0.5 * (a / 3)};
+}
+} // namespace
+
+gp_Pnt MTextEntity::upperLeft() const
+{
+    const auto [along, down] = attachmentShare(attachment);
+    return insertion.Translated(-along * boxWidth() * gp_Vec(xDirection()) + down * boxHeight() * gp_Vec(yDirection()));
+}
+
+gp_Pnt MTextEntity::boxPoint(int point) const
+{
+    const auto [along, down] = attachmentShare(point);
+    return upperLeft().Translated(along * boxWidth() * gp_Vec(xDirection()) - down * boxHeight() * gp_Vec(yDirection()));
+}
+
+void MTextEntity::attachAt(int newAttachment)
+{
+    insertion = boxPoint(newAttachment);
+    attachment = newAttachment;
+}
+
 // Document
 
 Document::Document(QString name) : name_(std::move(name)) {}

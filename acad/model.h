@@ -7,6 +7,7 @@
 #include "acad/colour.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <Bnd_Box.hxx>
 #include <TopoDS_Shape.hxx>
@@ -136,6 +137,32 @@ public:
     QString text;
     void transform(const gp_Trsf& t) override;
     TopoDS_Shape shape() const override;
+
+    // The text is laid out in a box as wide as `width`: it wraps at blanks.
+    // Every character, blank included, advances kAdvance times the height; a
+    // word that would end beyond the width starts a new line and the blanks
+    // before it are dropped; a word wider than the box overflows it on a
+    // line of its own. A paragraph break ("\P" or a line feed) always starts
+    // a new line; a width of 0 breaks at paragraph breaks only, the box then
+    // as wide as the longest line. Lines stand kLineSpacing times the height
+    // apart, so the box is as tall as the first line plus that spacing for
+    // each further line.
+    static constexpr double kAdvance = 0.72;
+    static constexpr double kLineSpacing = 5.0 / 3.0;
+    QStringList lines() const;
+    double boxWidth() const;
+    double boxHeight() const;
+    // The directions of the text in its plane: along the lines (the rotation
+    // about the normal) and up the box.
+    gp_Dir xDirection() const;
+    gp_Dir yDirection() const;
+    // The box's corners. The insertion point is the box's point named by
+    // the attachment (1 to 9: top, middle, bottom rows of left, centre and
+    // right), so the box turns with the rotation about the insertion point.
+    gp_Pnt upperLeft() const;
+    gp_Pnt boxPoint(int attachment) const;
+    // Names another point of the box as the insertion point; the box stays.
+    void attachAt(int newAttachment);
 };
 
 // A drawing: its model space and what has been saved of it.

@@ -1,6 +1,7 @@
 #include "acad/view/drawing_window.h"
 
 #include "acad/errors.h"
+#include "acad/numbers.h"
 #include "acad/view/guard.h"
 #include "acad/view/scene.h"
 #include "acad/view/viewport.h"
@@ -10,13 +11,17 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -75,6 +80,11 @@ DrawingWindow::DrawingWindow(std::shared_ptr<Document> document) : document_(std
     top->setShortcut(Qt::Key_T);
     QAction* iso = view->addAction(QStringLiteral("Изометрия"), this, &DrawingWindow::isometricView);
     iso->setShortcut(Qt::Key_I);
+    QMenu* service = menuBar()->addMenu(QStringLiteral("&Сервис"));
+    QMenu* inquiry = service->addMenu(QStringLiteral("Запрос"));
+    QAction* massProperties =
+        inquiry->addAction(QStringLiteral("Регион/Массовые свойства"), this, &DrawingWindow::showMassProperties);
+    massProperties->setObjectName(QStringLiteral("massPropertiesAction"));
     QToolBar* bar = addToolBar(QStringLiteral("Вид"));
     bar->setObjectName(QStringLiteral("viewToolBar"));
     bar->addAction(fit);
@@ -103,6 +113,67 @@ Handle(AIS_InteractiveObject) DrawingWindow::presentation(const Entity& entity) 
     const auto it = shown_.find(entity.serial());
     return it == shown_.end() || entity.document() != document_.get() || entity.erased() ? nullptr
                                                                                            : it->second->object;
+}
+
+std::vector<const SolidEntity*> DrawingWindow::solidsForReport() const
+{
+    std::vector<const SolidEntity*> all, selected;
+    const Handle(AIS_InteractiveContext)& context = viewport_->context();
+    for (const auto& e : document_->entities()) {
+        if (e->erased() || e->type() != EntityType::Solid)
+            continue;
+        const auto* solid = static_cast<const SolidEntity*>(e.get());
+        all.push_back(solid);
+        const Handle(AIS_InteractiveObject) shown = presentation(*e);
+        if (!context.IsNull() && !shown.IsNull() && context->IsSelected(shown))
+            selected.push_back(solid);
+    }
+    return selected.empty() ? all : selected;
+}
+
+QDialog* DrawingWindow::showMassProperties()
+{
+    bool selected = false;
+    const Handle(AIS_InteractiveContext)& context = viewport_->context();
+    if (!context.IsNull())
+        selected = context->NbSelected() > 0;
+    const auto solids = solidsForReport();
+    auto* dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(QStringLiteral("massPropertiesReport"));
+    dialog->setWindowTitle(QStringLiteral("Массовые свойства"));
+    auto* text = new QPlainTextEdit(dialog);
+    text->setReadOnly(true);
+    text->setPlainText(massPropertiesReport(solids, selected));
+    text->selectAll();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);
+    connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    dialog->resize(420, 200);
+    dialog->open();
+    return dialog;
+}
+
+QString massPropertiesReport(const std::vector<const SolidEntity*>& solids, bool selected)
+{
+    double volume = 0;
+    for (const SolidEntity* solid : solids) {
+        try {
+            volume += solid->body.volume();
+        } catch (const std::exception&) {
+            // A body the kernel cannot measure adds nothing.
+        }
+    }
+    QString figure = QString::number(volume, 'f', 4);
+    figure.replace(u'.', decimalSeparator());
+    const QString which = solids.empty() ? QStringLiteral("в чертеже нет тел")
+                          : selected     ? QStringLiteral("выделенные")
+                                         : QStringLiteral("все тела чертежа");
+    return QStringLiteral("Тела: %1 (%2)\nМасса (Mass): %3\nОбъем (Volume): %3 мм³\n")
+        .arg(solids.size())
+        .arg(which, figure);
 }
 
 void DrawingWindow::fitAll()

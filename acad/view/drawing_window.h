@@ -20,6 +20,9 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <vector>
+
+class QDialog;
 
 namespace acad::view {
 
@@ -53,6 +56,15 @@ public slots:
     // when told; true when the drawing may close (nothing unsaved, saved, or
     // the changes given up).
     bool askToSave();
+    // Service > Inquiry > Region/Mass properties: the volume of the selected
+    // solids, or of every solid of the drawing when none is selected, shown
+    // as text to copy. Returns the report's window.
+    QDialog* showMassProperties();
+
+public:
+    // The solids selected in the view, or every solid of the drawing when
+    // none is selected.
+    std::vector<const SolidEntity*> solidsForReport() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,5 +85,10 @@ private:
     bool fitted_ = false;
     bool stale_ = false;
 };
+
+// The mass-properties report of solids: how many, and their volume in
+// cubic millimetres (their mass at a density of 1), written with the
+// system's decimal separator so that it can be copied as it stands.
+QString massPropertiesReport(const std::vector<const SolidEntity*>& solids, bool selected);
 
 } // namespace acad::view

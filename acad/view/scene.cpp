@@ -8,6 +8,7 @@
 #include <AIS_Shape.hxx>
 #include <BRepBndLib.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
+#include <BRep_Builder.hxx>
 #include <Font_NameOfFont.hxx>
 #include <Graphic3d_MaterialAspect.hxx>
 #include <IMeshTools_Parameters.hxx>
@@ -18,6 +19,7 @@
 #include <StdPrs_BRepFont.hxx>
 #include <StdPrs_BRepTextBuilder.hxx>
 #include <TopExp_Explorer.hxx>
+#include <TopoDS_Compound.hxx>
 
 #include <algorithm>
 #include <cmath>
@@ -182,30 +184,43 @@ Handle(StdPrs_BRepFont) fontOf(double size)
 
 // The text as flat glyph outlines lying in its plane, so it is as tall in
 // the model as the text's height and follows the view like any geometry.
+// Each line of the text's layout stands in its box, aligned to the left,
+// the centre or the right as the attachment names.
 Handle(AIS_InteractiveObject) textPresentation(const MTextEntity& mtext, double deflection)
 {
-    const QString text = plainText(mtext.text);
-    if (text.trimmed().isEmpty() || !(mtext.height > 0))
+    if (plainText(mtext.text).trimmed().isEmpty() || !(mtext.height > 0))
         return {};
     // The height of a text is that of its capitals, about 0.73 of the
     // font's size.
     const Handle(StdPrs_BRepFont) font = fontOf(mtext.height / 0.73);
     if (font.IsNull())
         return {};
-    // The text's X direction, turned about the normal and kept in the plane.
     const gp_Dir n = mtext.normal;
-    gp_Vec x(std::cos(mtext.rotation), std::sin(mtext.rotation), 0);
-    x -= gp_Vec(n) * x.Dot(gp_Vec(n));
-    if (x.Magnitude() < 1e-9)
-        x = gp_Vec(gp_Ax2(mtext.insertion, n).XDirection());
+    const gp_Dir x = mtext.xDirection();
+    const gp_Vec down = -gp_Vec(mtext.yDirection());
     // Attachment points run left to right, then top to bottom, from 1.
-    const int a = std::clamp(mtext.attachment, 1, 9) - 1;
+    const int column = (std::clamp(mtext.attachment, 1, 9) - 1) % 3;
     static const Graphic3d_HorizontalTextAlignment h[] = {Graphic3d_HTA_LEFT, Graphic3d_HTA_CENTER, Graphic3d_HTA_RIGHT};
-    static const Graphic3d_VerticalTextAlignment v[] = {Graphic3d_VTA_TOP, Graphic3d_VTA_CENTER, Graphic3d_VTA_BOTTOM};
-    StdPrs_BRepTextBuilder builder;
-    const TopoDS_Shape glyphs = builder.Perform(*font, NCollection_String(text.toUtf8().constData()),
-                                                gp_Ax3(mtext.insertion, n, gp_Dir(x)), h[a % 3], v[a / 3]);
-    if (glyphs.IsNull())
+    const gp_Pnt top = mtext.upperLeft().Translated(0.5 * column * mtext.boxWidth() * gp_Vec(x));
+    TopoDS_Compound glyphs;
+    BRep_Builder builder;
+    builder.MakeCompound(glyphs);
+    bool any = false;
+    const QStringList lines = mtext.lines();
+    for (int k = 0; k < lines.size(); ++k) {
+        if (lines[k].trimmed().isEmpty())
+            continue;
+        // The line's capitals stand between its top and its baseline.
+        const gp_Pnt baseline = top.Translated(down * (mtext.height + k * MTextEntity::kLineSpacing * mtext.height));
+        StdPrs_BRepTextBuilder textBuilder;
+        const TopoDS_Shape line = textBuilder.Perform(*font, NCollection_String(lines[k].toUtf8().constData()),
+                                                      gp_Ax3(baseline, n, x), h[column], Graphic3d_VTA_BOTTOM);
+        if (line.IsNull())
+            continue;
+        builder.Add(glyphs, line);
+        any = true;
+    }
+    if (!any)
         return {};
     const double chord = std::min(deflection, mtext.height * 0.02);
     mesh(glyphs, chord);
@@ -325,8 +340,9 @@ Bnd_Box boxOf(const Entity& entity)
     }
     case EntityType::MText: {
         const auto& t = static_cast<const MTextEntity&>(entity);
-        box.Add(t.insertion);
-        box.Enlarge(std::max(t.height, 0.0));
+        // The text's box, whatever its turn.
+        for (int point : {1, 3, 7, 9})
+            box.Add(t.boxPoint(point));
         break;
     }
     default:

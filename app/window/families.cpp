@@ -7,6 +7,7 @@
 #include "parts/fasteners/fastener_panels.h"
 #include "parts/transmissions/transmissions_panels.h"
 #include "figure/figure_panels.h"
+#include "sheets/sheet_panels.h"
 
 namespace app {
 
@@ -20,6 +21,7 @@ std::vector<CreatePanels> partFamilies()
         &fasteners::createPanels,
         &transmissions::createPanels,
         &figure::createPanels,
+        &sheets::createPanels,
     };
 }
 

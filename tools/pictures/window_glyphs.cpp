@@ -1,7 +1,7 @@
 // The window's and the panels' small pictures: the toolbar's green arrows,
 // the window icon, the glyphs of the table buttons and of "3D" and "2D",
-// the page buttons and the "=" buttons of the calculation pages, and the
-// pictures of the side strips.
+// the page buttons and the "=" buttons of the calculation pages, the mass
+// calculator's button, and the pictures of the side strips.
 #include "tools/pictures/glyphs.h"
 
 #include "tools/pictures/glyph_kit.h"
@@ -114,6 +114,15 @@ const std::vector<Small>& smalls()
          }},
         {"glyphs/page_next.png", {20, 20}, [](QPainter& p) { pageTurn(p, false); }},
         {"glyphs/page_back.png", {20, 20}, [](QPainter& p) { pageTurn(p, true); }},
+        {"glyphs/calculator.png", {16, 16}, [](QPainter& p) { // a pocket calculator
+             QPainterPath body;
+             body.addRoundedRect(QRectF(2.5, 0.5, 11, 15), 1.5, 1.5);
+             fill(p, body, shaded(QRectF(2, 0, 12, 16), QColor(150, 155, 165)), 0.8);
+             fill(p, rect(4, 2, 8, 3.5), QBrush(QColor(200, 230, 190)), 0.6);
+             for (int row = 0; row < 3; ++row)
+                 for (int col = 0; col < 3; ++col)
+                     fill(p, rect(4 + 3 * col, 7 + 2.8 * row, 2, 1.8), QBrush(row == 2 && col == 2 ? kRed : kNavy), 0);
+         }},
         {"window/strip_gear.png", {60, 60}, [](QPainter& p) {
              fill(p, gear({30, 30}, 18, 27, 23, 6), steel(QRectF(3, 3, 54, 54)), 1);
              p.setPen(QPen(kSteelDark, 0.8));
