@@ -1,5 +1,7 @@
 #include "app/shell/part_panel.h"
 
+#include "acad/errors.h"
+
 #include "acad/numbers.h"
 
 namespace shell {
@@ -20,6 +22,13 @@ int PartPanel::readInt(const QLineEdit* edit)
 void PartPanel::writeFloat(QLineEdit* edit, double value, int precision, int digits)
 {
     edit->setText(acad::FloatToStrF(value, precision, digits));
+}
+
+void limitCount(double count, const char* what)
+{
+    if (count > kMostRepetitions)
+        throw acad::Exception(
+            QStringLiteral("%1 не может быть больше %2").arg(QString::fromUtf8(what)).arg(kMostRepetitions));
 }
 
 } // namespace shell

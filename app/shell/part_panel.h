@@ -18,6 +18,12 @@ inline void collapseAt(QWidget* panel, int left, int top)
     panel->setGeometry(left, top, 0, 0);
 }
 
+// The most repetitions a count typed into a panel may ask of a drawing loop
+// (holes, ribs, belts, spline spaces): one turn in degrees. A count beyond
+// it is refused as "<what> не может быть больше 360", before the loop.
+constexpr int kMostRepetitions = 360;
+void limitCount(double count, const char* what);
+
 class PartPanel : public QFrame {
 public:
     PartPanel(PanelContext& context, QWidget* parent);

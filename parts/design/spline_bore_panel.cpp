@@ -1,5 +1,6 @@
 #include "parts/design/spline_bore_panel.h"
 
+
 #include "parts/design/slot_panel.h"
 #include "parts/design/spline_table.h"
 
@@ -65,6 +66,7 @@ void SplineBorePanel::BitBtn7Click()
     f.Dim15 = readFloat(ui->Edit545);
     f.Dim00 = readFloat(ui->Edit544);
     f.Dim03 = readFloat(ui->Edit550);
+    shell::limitCount(f.Dim16, "Число шлицев z");
     f.Dim05 = 0;
 
     f.BasePoint = acad::AcadPoint(0, 0, f.Dim06 / 2);

@@ -26,6 +26,8 @@ void FlatFlangePanel::BitBtn52Click()
                  D2 = readFloat(ui->Edit97), D = readFloat(ui->Edit98), z = readFloat(ui->Edit99),
                  s = readFloat(ui->Edit100), fh = readFloat(ui->Edit101);
 
+    shell::limitCount(n, "Число отверстий n");
+
     // The flange's axis is the X axis, its front face in the plane x = 0.
     const acad::AcadPoint axisPoint(777, 0, 0), axisDirection(-777, 0, 0);
     f.SetProfile({{s, dv / 2},

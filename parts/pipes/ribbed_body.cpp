@@ -3,6 +3,7 @@
 #include "parts/pipes/rib.h"
 
 #include "acad/numbers.h"
+#include "app/shell/part_panel.h"
 
 #include <cmath>
 
@@ -87,6 +88,7 @@ void drawRibbedBody(acad::WorkingFields& f, const RibbedBodyTwin& twin)
 
     // Each rib built anew at angle 0, turned into its place about the axis
     // and united with the body.
+    shell::limitCount(f.Dim03, "Число ребер N");
     f.AxisPoint = acad::AcadPoint(0, 0, 77);
     f.Dim22 = 2 * pi / f.Dim03;
     int i = 0;

@@ -54,6 +54,7 @@ void VBeltPage5::BitBtn112Click()
     g.e = readFloat(ui->Edit509);
     g.r = readFloat(ui->Edit510);
     g.gamma = readFloat(ui->Edit511) * pi / 180;
+    shell::limitCount(g.z, "Число ремней z");
     drawPulley(w, w.GroupSolid, g, dm);
     w.GroupSolid.put_color(52);
     const double dbPulley = readFloat(p1.Edit471);

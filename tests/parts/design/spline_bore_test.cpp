@@ -124,3 +124,15 @@ TEST_F(SplineBore, TextThatIsNotANumberDrawsNothing)
     EXPECT_EQ(errors, QStringList{notAFloat("шесть")});
     EXPECT_EQ(count(), 0);
 }
+
+TEST_F(SplineBore, CountsBeyondAnySplineAreRefusedBeforeDrawing)
+{
+    // One pass a space: a count of 1e9 would keep the press going for hours.
+    for (const char* z : {"361", "1e9", "99999999999999999999"}) {
+        SCOPED_TRACE(z);
+        errors.clear();
+        draw(kRow1, z, 10);
+        EXPECT_EQ(errors, QStringList{"Число шлицев z не может быть больше 360."});
+        EXPECT_EQ(count(), 0);
+    }
+}

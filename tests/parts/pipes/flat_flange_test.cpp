@@ -80,3 +80,16 @@ TEST_F(FlatFlange, AllElevenSizesAreReadBeforeDrawing)
     EXPECT_EQ(errors, QStringList{notAFloat("")});
     EXPECT_EQ(count(), 0);
 }
+
+TEST_F(FlatFlange, HoleCountsBeyondATurnOfDegreesAreRefusedBeforeDrawing)
+{
+    // One Boolean a hole: 1e9 holes would keep the press going for days.
+    for (const char* n : {"361", "1e9"}) {
+        SCOPED_TRACE(n);
+        errors.clear();
+        type("Panel57", flange(n));
+        press("Panel57", "BitBtn52");
+        EXPECT_EQ(errors, QStringList{QStringLiteral("Число отверстий n не может быть больше 360.")});
+        EXPECT_EQ(count(), 0);
+    }
+}
