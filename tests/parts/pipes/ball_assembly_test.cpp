@@ -2,35 +2,12 @@
 // the union nut, laid with point A at the typed point.
 #include "pipes_fixture.h"
 
-#include <functional>
 
 namespace {
 
 double deg(double d)
 {
     return d * pi / 180;
-}
-
-// Simpson's rule on [a, b].
-double integrate(const std::function<double(double)>& f, double a, double b, int n = 2000)
-{
-    if (b <= a)
-        return 0;
-    const double h = (b - a) / n;
-    double s = f(a) + f(b);
-    for (int k = 1; k < n; ++k)
-        s += f(a + k * h) * (k % 2 ? 4 : 2);
-    return s * h / 3;
-}
-
-// The area of a circle of radius r outside a hexagon S across flats about
-// its centre (r not beyond the hexagon's corners).
-double outsideHexagon(double r, double S)
-{
-    const double h = S / 2;
-    if (r <= h)
-        return 0;
-    return 6 * (r * r * std::acos(h / r) - h * std::sqrt(r * r - h * h));
 }
 
 // Row 1 of the sizes, cylindrical thread.

@@ -4,28 +4,8 @@
 
 #include "parts/pipes/hose_threads.h"
 
-#include <functional>
 
 namespace {
-
-// Simpson's rule on [a, b].
-double integrate(const std::function<double(double)>& f, double a, double b, int n = 2000)
-{
-    if (b <= a)
-        return 0;
-    const double h = (b - a) / n;
-    double s = f(a) + f(b);
-    for (int k = 1; k < n; ++k)
-        s += f(a + k * h) * (k % 2 ? 4 : 2);
-    return s * h / 3;
-}
-
-// The area of a circle of radius r outside a hexagon S across flats.
-double outsideHexagon(double r, double S)
-{
-    const double h = S / 2;
-    return r <= h ? 0 : 6 * (r * r * std::acos(h / r) - h * std::sqrt(r * r - h * h));
-}
 
 // What a hexagon S takes from a blank of radius r0 (its chamfered ends
 // rising at 30 degrees over [a, a + e] and falling over [b - e, b]) up to

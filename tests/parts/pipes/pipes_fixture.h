@@ -13,6 +13,7 @@
 #include <TopoDS.hxx>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 class PipesTest : public PanelTest {
@@ -102,4 +103,24 @@ inline void expectLine(const acad::IAcadEntity& e, double x1, double y1, double 
     EXPECT_NEAR(line.end.X(), x2, tol);
     EXPECT_NEAR(line.end.Y(), y2, tol);
     EXPECT_NEAR(line.end.Z(), 0, tol);
+}
+
+// Simpson's rule on [a, b].
+inline double integrate(const std::function<double(double)>& f, double a, double b, int n = 2000)
+{
+    if (b <= a)
+        return 0;
+    const double h = (b - a) / n;
+    double s = f(a) + f(b);
+    for (int k = 1; k < n; ++k)
+        s += f(a + k * h) * (k % 2 ? 4 : 2);
+    return s * h / 3;
+}
+
+// The area of a circle of radius r outside a hexagon S across flats about
+// its centre (r not beyond the hexagon's corners).
+inline double outsideHexagon(double r, double S)
+{
+    const double h = S / 2;
+    return r <= h ? 0 : 6 * (r * r * std::acos(h / r) - h * std::sqrt(r * r - h * h));
 }
