@@ -1,6 +1,7 @@
 #include "figure/figure_panel.h"
 
 #include "acad/numbers.h"
+#include "figure/assembly.h"
 #include "figure/pose_file.h"
 
 #include "ui_figure_panel.h"
@@ -34,6 +35,7 @@ FigurePanel::FigurePanel(shell::PanelContext& context, QWidget* parent, QWidget*
     onClick(ui->BitBtn60, &FigurePanel::BitBtn60Click);
     onClick(ui->BitBtn98, &FigurePanel::BitBtn98Click);
     onClick(ui->BitBtn59, &FigurePanel::BitBtn59Click);
+    onClick(ui->BitBtn57, &FigurePanel::BitBtn57Click);
 }
 
 FigurePanel::~FigurePanel() = default;
@@ -88,6 +90,12 @@ void FigurePanel::BitBtn98Click()
 void FigurePanel::BitBtn59Click()
 {
     showPage(fingerPage_);
+}
+
+void FigurePanel::BitBtn57Click()
+{
+    Assembly assembly(w(), bodyPage_, fingerPage_);
+    drawFigure(assembly);
 }
 
 void FigurePanel::showPage(QWidget* page)

@@ -24,6 +24,7 @@ public:
     void BitBtn60Click(); // load the pose from the pose file
     void BitBtn98Click(); // the body page
     void BitBtn59Click(); // the finger and colour page
+    void BitBtn57Click(); // "3D": the figure in its pose
 
 private:
     // Shrinks the panel to its strip and shows one page below it.

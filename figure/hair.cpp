@@ -1,0 +1,7 @@
+#include "figure/stretches.h"
+
+namespace figure {
+
+void hairAndHelmet(Assembly&) {}
+
+} // namespace figure
