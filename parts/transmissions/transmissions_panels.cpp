@@ -1,5 +1,6 @@
 #include "parts/transmissions/transmissions_panels.h"
 
+#include "parts/transmissions/jaw_coupling_panel.h"
 #include "parts/transmissions/vbelt_navigation.h"
 #include "parts/transmissions/vbelt_page1.h"
 #include "parts/transmissions/vbelt_page2.h"
@@ -25,6 +26,7 @@ void createPanels(shell::PanelContext& context, QWidget* clientArea)
     collapseAt(new VBeltPage4(context, clientArea, boxes), 0, 74);
     collapseAt(new VBeltPage5(context, clientArea, boxes), 0, 74);
     connectPageButtons(context, clientArea);
+    collapseAt(new JawCouplingPanel(context, clientArea), 0, 50);
 }
 
 } // namespace transmissions
