@@ -1,6 +1,7 @@
 // Speed of the V-belt wizard: every "=" button on the worked example, the
 // section page's "=" for every belt section (stepped roots of up to some
-// 18 million rounds of the step), and the drive drawn in 3D with 3 and 8 belts.
+// 18 million rounds of the step), the drive drawn in 3D with 3 and 8 belts,
+// and the jaw coupling, its element alone and the whole assembly.
 #include "parts/transmissions/transmissions_panels.h"
 #include "parts/transmissions/coupling_elements.h"
 
@@ -115,12 +116,35 @@ void FreeElement(benchmark::State& state)
     }
 }
 
+// The whole jaw coupling through its panel: the element and two half-couplings,
+// each a revolved profile with its jaws, bore and keyway cut (some thirty
+// subtractions); "400" with the star jaws, "2,5" with the cross jaws.
+void CouplingAssembly(benchmark::State& state)
+{
+    const bool star = state.range(0) == 400;
+    state.SetLabel(star ? "400, star jaws" : "2,5, cross jaws");
+    const bench::Texts texts =
+        star ? bench::Texts{{"Edit432", "80"},  {"Edit437", "50"},   {"Edit439", "40"},  {"Edit441", "100"},
+                            {"Edit443", "5"},   {"Edit446", "40"},   {"Edit445", "43.3"}, {"Edit449", "12"},
+                            {"Edit451", "0.4"}, {"Edit436", "80"},   {"Edit438", "50"},  {"Edit440", "40"},
+                            {"Edit442", "100"}, {"Edit444", "5"},    {"Edit447", "40"},  {"Edit448", "43.3"},
+                            {"Edit450", "12"},  {"Edit452", "0.4"}}
+             : bench::Texts{{"Edit432", "41"},  {"Edit439", "20.5"}, {"Edit441", "19.2"}, {"Edit443", "1"},
+                            {"Edit446", "7.5"}, {"Edit445", "8.6"},  {"Edit449", "2"},    {"Edit451", "0.2"},
+                            {"Edit436", "41"},  {"Edit440", "20.5"}, {"Edit442", "19.2"}, {"Edit444", "1"},
+                            {"Edit447", "7.5"}, {"Edit448", "8.6"},  {"Edit450", "2"},    {"Edit452", "0.2"}};
+    bench::drawPart(state, &transmissions::createPanels, "Panel88", texts, "BitBtn84", nullptr,
+                    star ? std::vector<const char*>{"RadioButton44", "RadioButton35"}
+                         : std::vector<const char*>{"RadioButton36", "RadioButton34"});
+}
+
 } // namespace
 
 BENCHMARK(Equals)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
 BENCHMARK(SectionPage)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
 BENCHMARK(Drive)->Arg(3)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(FreeElement)->Arg(0)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(CouplingAssembly)->Arg(400)->Arg(2)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
