@@ -81,7 +81,7 @@ struct ViewSheet {
 QImage partPicture(const PartPicture& record)
 {
     std::vector<PictureView> views{
-        {record.sizes, record.switches, record.view, record.cutNormal, record.dimensions, record.place}};
+        {record.sizes, record.switches, record.view, record.cutNormal, record.dimensions, record.place, record.cutAt}};
     views.insert(views.end(), record.moreViews.begin(), record.moreViews.end());
 
     QSize imageSize;
@@ -89,7 +89,7 @@ QImage partPicture(const PartPicture& record)
     for (const PictureView& v : views) {
         const DrawnPart part = drawPart(record, v.sizes, v.switches);
         imageSize = part.imageSize;
-        Projection projection(part.shape, v.view, v.cutNormal);
+        Projection projection(part.shape, v.view, v.cutNormal, v.cutAt);
         std::vector<PlacedMark> marks = placeMarks(v.sizes, v.dimensions, projection);
         sheets.push_back({std::move(projection), std::move(marks), v.cutNormal.has_value(), v.place});
     }

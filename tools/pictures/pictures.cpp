@@ -14,7 +14,8 @@ const std::vector<PartPicture>& partPictures()
     static const std::vector<PartPicture> all = [] {
         std::vector<PartPicture> records;
         for (auto family :
-             {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures, &sealsPictures, &clampsPictures})
+             {&metalPictures, &fastenerPictures, &designPictures, &pipesPictures, &sealsPictures, &clampsPictures,
+              &transmissionsPictures})
             for (PartPicture& p : family())
                 records.push_back(std::move(p));
         for (PartPicture& p : hosePictures())

@@ -52,21 +52,21 @@ std::vector<gp_Pnt> edgePoints(const TopoDS_Edge& edge, double deflection)
 
 // The solid on the normal's side of the plane through the origin, larger
 // than the part.
-TopoDS_Shape halfSpace(const gp_Dir& normal, double size)
+TopoDS_Shape halfSpace(const gp_Dir& normal, double at, double size)
 {
-    gp_Ax2 frame(gp::Origin(), normal);
+    gp_Ax2 frame(gp::Origin().Translated(gp_Vec(normal) * at), normal);
     const gp_Vec corner = -(gp_Vec(frame.XDirection()) + gp_Vec(frame.YDirection())) * size;
-    frame.SetLocation(gp::Origin().Translated(corner));
+    frame.SetLocation(frame.Location().Translated(corner));
     return BRepPrimAPI_MakeBox(frame, 2 * size, 2 * size, size).Shape();
 }
 
-bool liesInPlane(const TopoDS_Face& face, const gp_Dir& normal)
+bool liesInPlane(const TopoDS_Face& face, const gp_Dir& normal, double at)
 {
     BRepAdaptor_Surface surface(face);
     if (surface.GetType() != GeomAbs_Plane)
         return false;
     const gp_Pln plane = surface.Plane();
-    return plane.Axis().Direction().IsParallel(normal, 1e-6) && plane.Distance(gp::Origin()) < 1e-6;
+    return plane.Axis().Direction().IsParallel(normal, 1e-6) && plane.Distance(gp::Origin().Translated(gp_Vec(normal) * at)) < 1e-6;
 }
 
 // Faces that meet at an edge at less than five degrees are the
@@ -101,7 +101,8 @@ void smoothFacets(const TopoDS_Shape& shape)
 
 } // namespace
 
-Projection::Projection(const TopoDS_Shape& part, const View& view, const std::optional<Vector>& cutNormal)
+Projection::Projection(const TopoDS_Shape& part, const View& view, const std::optional<Vector>& cutNormal,
+                       double cutAt)
 {
     const gp_Dir toViewer = dir(view.toViewer);
     const gp_Dir right = dir(view.up).Crossed(toViewer);
@@ -118,7 +119,7 @@ Projection::Projection(const TopoDS_Shape& part, const View& view, const std::op
         // Each solid is cut on its own: the solids of one press may overlap
         // (a ring squeezed into its groove), which one cut of them all
         // would take for one body.
-        const TopoDS_Shape away = halfSpace(normal, 2 * size);
+        const TopoDS_Shape away = halfSpace(normal, cutAt, 2 * size);
         TopoDS_Compound halves;
         BRep_Builder builder;
         builder.MakeCompound(halves);
@@ -131,7 +132,7 @@ Projection::Projection(const TopoDS_Shape& part, const View& view, const std::op
         shape_ = halves;
         for (TopExp_Explorer f(shape_, TopAbs_FACE); f.More(); f.Next()) {
             const TopoDS_Face face = TopoDS::Face(f.Current());
-            if (!liesInPlane(face, normal))
+            if (!liesInPlane(face, normal, cutAt))
                 continue;
             QPainterPath path;
             path.setFillRule(Qt::OddEvenFill);

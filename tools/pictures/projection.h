@@ -27,7 +27,8 @@ struct ProjectedLine {
 
 class Projection {
 public:
-    Projection(const TopoDS_Shape& part, const View& view, const std::optional<Vector>& cutNormal);
+    Projection(const TopoDS_Shape& part, const View& view, const std::optional<Vector>& cutNormal,
+               double cutAt = 0);
 
     const std::vector<ProjectedLine>& lines() const { return lines_; }
     const std::vector<QPainterPath>& cutFaces() const { return cutFaces_; }

@@ -94,6 +94,8 @@ struct PictureView {
     std::optional<Vector> cutNormal;
     std::vector<Dimension> dimensions;
     Place place;
+    // The section plane's distance from the origin along cutNormal.
+    double cutAt = 0;
 };
 
 struct PartPicture {
@@ -104,7 +106,8 @@ struct PartPicture {
     std::vector<Size> sizes;
     View view;
     // A section view: the part's half on the normal's side of the plane
-    // through the origin is cut away and the faces of the cut are hatched.
+    // (through the origin unless cutAt says otherwise) is cut away and the
+    // faces of the cut are hatched.
     std::optional<Vector> cutNormal;
     std::vector<Dimension> dimensions;
     // Radio buttons checked before the button is pressed.
@@ -120,6 +123,8 @@ struct PartPicture {
     // Which of the solids the button draws a Drawn::Solid picture shows:
     // the newest, or the n-th drawn (from 0).
     int solid = kNewestSolid;
+    // The section plane's distance from the origin along cutNormal.
+    double cutAt = 0;
 };
 
 // The letters of the panel's sizes that a mark's text names: every word
@@ -162,6 +167,8 @@ std::vector<PartPicture> fastenerPictures();
 std::vector<PartPicture> designPictures();
 // The pipe-fitting family's pictures.
 std::vector<PartPicture> pipesPictures();
+// The jaw coupling's pictures.
+std::vector<PartPicture> transmissionsPictures();
 
 } // namespace pictures
 

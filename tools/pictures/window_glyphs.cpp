@@ -1,7 +1,8 @@
 // The window's and the panels' small pictures: the toolbar's green arrows,
 // the window icon, the glyphs of the table buttons and of "3D" and "2D",
-// the page buttons and the "=" buttons of the calculation pages, the mass
-// calculator's button, and the pictures of the side strips.
+// the page buttons and the "=" buttons of the calculation pages, the free
+// star of the jaw coupling, the mass calculator's button, and the pictures
+// of the side strips.
 #include "tools/pictures/glyphs.h"
 
 #include "tools/pictures/glyph_kit.h"
@@ -111,6 +112,17 @@ const std::vector<Small>& smalls()
              fill(p, key, shaded(QRectF(0, 0, 14, 14), kPaper), 0.8);
              fill(p, rect(3, 4, 8, 2), QBrush(kNavy), 0);
              fill(p, rect(3, 8, 8, 2), QBrush(kNavy), 0);
+         }},
+        {"glyphs/free_star.png", {28, 28}, [](QPainter& p) { // the coupling's six-lobe star
+             QPainterPath star = circle({14, 14}, 6.5);
+             for (int k = 0; k < 6; ++k) {
+                 QPainterPath lobe;
+                 lobe.addRoundedRect(QRectF(-3, -12.5, 6, 12.5), 2.8, 2.8);
+                 star = star.united(QTransform().translate(14, 14).rotate(60 * k).map(lobe));
+             }
+             star.addPath(circle({14, 14}, 2.5));
+             star.setFillRule(Qt::OddEvenFill);
+             fill(p, star, shaded(QRectF(1, 1, 26, 26), QColor(200, 60, 60)), 0.9);
          }},
         {"glyphs/page_next.png", {20, 20}, [](QPainter& p) { pageTurn(p, false); }},
         {"glyphs/page_back.png", {20, 20}, [](QPainter& p) { pageTurn(p, true); }},
