@@ -13,6 +13,12 @@ constexpr View kFromMinusY{{0, -1, 0}, {0, 0, 1}};  // X to the right, Z up
 constexpr View kFromMinusX{{-1, 0, 0}, {0, 0, 1}};  // -Y to the right, Z up: a slot end-on
 constexpr View kFromAbove{{0, 0, 1}, {0, 1, 0}};
 constexpr View kFromPlusX{{1, 0, 0}, {0, 1, 0}};    // -Z to the right, Y up
+// The cotter pin in its own plane, the eye on the left.
+constexpr View kPinView{{0, 0, 1}, {0, 1, 0}};
+
+// A pin of GOST 397 sizes through a part 12 thick.
+const std::vector<Size> kPin = {{"Edit314", "D", 10}, {"Edit316", "L1", 10}, {"Edit326", "L", 25},
+                                {"Edit327", "L2", 3}, {"Edit328", "d", 4},  {"Edit329", "L3", 12}};
 
 } // namespace
 
@@ -225,6 +231,23 @@ std::vector<PartPicture> fastenerPictures()
            {0, 0.5, 1, 0.5}}},
          Drawn::Solid,
          {"P"}},
+
+        // The cotter pin bent against the flat faces of a part L3 thick, in
+        // its own plane: pointed ends above, square (left) and slanted
+        // (right) ends below.
+        {"fasteners/cotter_pin.png", "Panel86", "Image39", "BitBtn78", kPin, kPinView, {},
+         {{M::Linear, "D", {"0", "-D/2", "0"}, {"0", "D/2", "0"}, {"-D/2 - 6", "0", "0"}},
+          {M::Linear, "L1", {"-D/2", "0", "0"}, {"L1 - D/2", "0", "0"}, {"0", "D/2 + 11", "0"}},
+          {M::Linear, "L3", {"L1 - D/2", "-d/2", "0"}, {"L1 - D/2 + L3", "-d/2", "0"}, {"0", "-D/2 - 2", "0"}},
+          {M::Linear, "d", {"L1 - D/2 + L3/2", "-d/2", "0"}, {"L1 - D/2 + L3/2", "d/2", "0"}, {}},
+          {M::Leader, "L", {"L1 - D/2 + L3 + d/4", "d/2 + (L - L3)/2", "0"}, {"L1 - D/2 + L3 + 10", "d/2 + L - L3", "0"},
+           {}},
+          {M::Leader, "L2", {"L1 - D/2 + L3 + d/4", "-d/2 - (L - L3) - L2/2", "0"},
+           {"L1 - D/2 + L3 + 10", "-d/2 - (L - L3)", "0"}, {}}},
+         {"RadioButton19", "RadioButton23"},
+         {0, 0, 1, 0.6},
+         {{kPin, {"RadioButton20", "RadioButton23"}, kPinView, {}, {}, {0, 0.6, 0.5, 0.4}},
+          {kPin, {"RadioButton21", "RadioButton23"}, kPinView, {}, {}, {0.5, 0.6, 0.5, 0.4}}}},
 
         // The slanted washer from the side, cut through the hole's axis; the
         // thick end on the left.

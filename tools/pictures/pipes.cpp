@@ -10,6 +10,47 @@ namespace {
 
 // Straight at the plane z = 0, where the axial sections lie.
 constexpr View kFront{{0, 0, 1}, {0, 1, 0}};
+// A ribbed body cut through its axis and the ribs at 0 and 180 degrees:
+// the axis across the picture, the closed end on the left, the rib along
+// +X on top.
+constexpr View kRibbedAxial{{0, -1, 0}, {1, 0, 0}};
+// Section A-A across the axis at the ribs' middle, the rib along +X on the right.
+constexpr View kRibbedAcross{{0, 0, 1}, {0, 1, 0}};
+
+// The rib's sizes of both panels: h, D1, R4, R5, R6, Alfa, L2, L3 and N.
+std::vector<Size> ribSizes(std::initializer_list<const char*> edits)
+{
+    const char* names[] = {"h", "D1", "R4", "R5", "R6", "Alfa", "L2", "L3", "N"};
+    const double values[] = {14, 80, 4, 2, 2, 12, 15, 50, 6};
+    std::vector<Size> sizes;
+    int k = 0;
+    for (const char* edit : edits) {
+        sizes.push_back({edit, names[k], values[k]});
+        ++k;
+    }
+    return sizes;
+}
+
+std::vector<Size> joined(std::vector<Size> a, const std::vector<Size>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Beside the axial section, section A-A through a rib: its root chord h,
+// its tip and root roundings and the angle of its flank (tan 12° = 0.2126).
+std::vector<Dimension> ribSection()
+{
+    using M = Mark;
+    return {{M::Linear, "h", {"D/2 + f", "-h/2", "L2 + L3/2"}, {"D/2 + f", "h/2", "L2 + L3/2"}, {"-f - 6", "0", "0"}},
+            {M::Leader, "R5", {"D1/2 - R5*0.3", "h/2 - (D1/2 - D/2 - f)*0.2126 - R5*0.3", "L2 + L3/2"},
+             {"D1/2 + 8", "h", "L2 + L3/2"}, {}},
+            {M::Leader, "R6", {"D/2 + f + R6*0.3", "-h/2 - R6*0.3", "L2 + L3/2"}, {"D/2 + f + 6", "-h - 12", "L2 + L3/2"},
+             {}},
+            {M::Angle, "Alfa", {"D/2 + f", "h/2", "L2 + L3/2"}, {"D1/2 + 6", "h/2", "L2 + L3/2"},
+             {"D1/2 + 6", "h/2 - (D1/2 + 6 - D/2 - f)*0.2126", "L2 + L3/2"}}};
+}
+
 
 } // namespace
 
@@ -84,6 +125,74 @@ std::vector<PartPicture> pipesPictures()
          {},
          // The holes' circle is shown whole and by its half.
          {{{"M", "M"}, {"M"}}}},
+
+        // The ribbed cap cut through its axis and two ribs, and section A-A.
+        {"pipes/cap.png", "Panel87", "Image41", "BitBtn90",
+         joined({{"Edit358", "D", 40}, {"Edit359", "f", 5}, {"Edit355", "L", 80}, {"Edit356", "L1", 75},
+                 {"Edit357", "R1", 4}, {"Edit360", "R2", 3}, {"Edit361", "R3", 6}},
+                ribSizes({"Edit362", "Edit364", "Edit365", "Edit366", "Edit367", "Edit363", "Edit368", "Edit369",
+                          "Edit370"})),
+         kRibbedAxial,
+         Vector{0, -1, 0},
+         {{M::Axis, "", {"0", "0", "-6"}, {"0", "0", "L + 6"}, {}},
+          {M::Linear, "D", {"-D/2", "0", "L1*0.2"}, {"D/2", "0", "L1*0.2"}, {}},
+          {M::Linear, "D1", {"-D1/2", "0", "L2 + L3/2"}, {"D1/2", "0", "L2 + L3/2"}, {"0", "0", "-L2 - L3/2 - 10"}},
+          {M::Linear, "f", {"-D/2", "0", "(L2 + L3 + L1)/2"}, {"-D/2 - f", "0", "(L2 + L3 + L1)/2"}, {}},
+          {M::Linear, "L", {"-D/2 - f", "0", "0"}, {"-D/2 - f", "0", "L"}, {"-D1/2 + D/2 + f - 10", "0", "0"}},
+          {M::Linear, "L1", {"D/4", "0", "0"}, {"D/4", "0", "L1"}, {}},
+          {M::Linear, "L2", {"D1/2", "0", "0"}, {"D1/2", "0", "L2"}, {"17", "0", "0"}},
+          {M::Linear, "L3", {"D1/2", "0", "L2"}, {"D1/2", "0", "L2 + L3"}, {"8", "0", "0"}},
+          {M::Leader, "R1", {"D/2 - R1 + R1*0.7071", "0", "L1 - R1 + R1*0.7071"}, {"D/4 - 6", "0", "L1 - 14"}, {}},
+          {M::Leader, "R2", {"-D/2 - f - R2*0.3", "0", "R3 + (R3 + R2)*0.8"}, {"-D/2 - f - 14", "0", "R3 + 18"}, {}},
+          {M::Leader, "R3", {"-D/2 - f - R3*0.6", "0", "R3*0.8"}, {"-D/2 - f - 16", "0", "-8"}, {}},
+          {M::Leader, "R4", {"D1/2 - R4*0.3", "0", "L2 + L3 - R4*0.3"}, {"D1/2 + 4", "0", "L2 + L3 + 12"}, {}}},
+         {},
+         {0, 0, 0.62, 1},
+         {{joined({{"Edit358", "D", 40}, {"Edit359", "f", 5}, {"Edit355", "L", 80}, {"Edit356", "L1", 75},
+                   {"Edit357", "R1", 4}, {"Edit360", "R2", 3}, {"Edit361", "R3", 6}},
+                  ribSizes({"Edit362", "Edit364", "Edit365", "Edit366", "Edit367", "Edit363", "Edit368", "Edit369",
+                            "Edit370"})),
+           {},
+           kRibbedAcross,
+           Vector{0, 0, 1},
+           ribSection(),
+           {0.62, 0, 0.38, 1},
+           40}},
+         Drawn::Solid,
+         {"N"}},
+
+        // The pipe coupling the same way, beaded at both ends.
+        {"pipes/coupling.png", "Panel89", "Image42", "BitBtn92",
+         joined({{"Edit371", "D", 40}, {"Edit372", "f", 5}, {"Edit373", "L", 80}, {"Edit374", "R2", 3},
+                 {"Edit375", "R3", 6}},
+                ribSizes({"Edit376", "Edit377", "Edit378", "Edit379", "Edit380", "Edit383", "Edit381", "Edit382",
+                          "Edit384"})),
+         kRibbedAxial,
+         Vector{0, -1, 0},
+         {{M::Axis, "", {"0", "0", "-6"}, {"0", "0", "L + 6"}, {}},
+          {M::Linear, "D", {"-D/2", "0", "L*0.5"}, {"D/2", "0", "L*0.5"}, {}},
+          {M::Linear, "D1", {"-D1/2", "0", "L2 + L3/2"}, {"D1/2", "0", "L2 + L3/2"}, {"0", "0", "-L2 - L3/2 - 10"}},
+          {M::Linear, "f", {"-D/2", "0", "(L2 + L3 + L)/2"}, {"-D/2 - f", "0", "(L2 + L3 + L)/2"}, {}},
+          {M::Linear, "L", {"-D/2 - f", "0", "0"}, {"-D/2 - f", "0", "L"}, {"-D1/2 + D/2 + f - 10", "0", "0"}},
+          {M::Linear, "L2", {"D1/2", "0", "0"}, {"D1/2", "0", "L2"}, {"17", "0", "0"}},
+          {M::Linear, "L3", {"D1/2", "0", "L2"}, {"D1/2", "0", "L2 + L3"}, {"8", "0", "0"}},
+          {M::Leader, "R2", {"-D/2 - f - R2*0.3", "0", "R3 + (R3 + R2)*0.8"}, {"-D/2 - f - 14", "0", "R3 + 18"}, {}},
+          {M::Leader, "R3", {"-D/2 - f - R3*0.6", "0", "R3*0.8"}, {"-D/2 - f - 16", "0", "-8"}, {}},
+          {M::Leader, "R4", {"D1/2 - R4*0.3", "0", "L2 + L3 - R4*0.3"}, {"D1/2 + 4", "0", "L2 + L3 + 12"}, {}}},
+         {},
+         {0, 0, 0.62, 1},
+         {{joined({{"Edit371", "D", 40}, {"Edit372", "f", 5}, {"Edit373", "L", 80}, {"Edit374", "R2", 3},
+                   {"Edit375", "R3", 6}},
+                  ribSizes({"Edit376", "Edit377", "Edit378", "Edit379", "Edit380", "Edit383", "Edit381", "Edit382",
+                            "Edit384"})),
+           {},
+           kRibbedAcross,
+           Vector{0, 0, 1},
+           ribSection(),
+           {0.62, 0, 0.38, 1},
+           40}},
+         Drawn::Solid,
+         {"N"}},
 
         // The flange cut through its axis and two of its bolt holes.
         {"pipes/flat_flange.png", "Panel57", "Image18", "BitBtn52",
