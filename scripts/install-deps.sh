@@ -6,7 +6,7 @@ set -e
 packages="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libtbb-dev
 libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
 libocct-data-exchange-dev libocct-ocaf-dev libocct-visualization-dev
-libgtest-dev libbenchmark-dev xvfb xauth fonts-liberation fonts-urw-base35 locales"
+libdxflib-dev libgtest-dev libbenchmark-dev xvfb xauth fonts-liberation fonts-urw-base35 locales"
 missing=""
 for p in $packages; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -1,5 +1,7 @@
 #include "acad/view/drawing_window.h"
 
+#include "acad/dxf.h"
+
 #include "acad/errors.h"
 #include "acad/numbers.h"
 #include "acad/view/guard.h"
@@ -20,6 +22,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -69,6 +72,8 @@ DrawingWindow::DrawingWindow(std::shared_ptr<Document> document) : document_(std
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
     QAction* save = file->addAction(QStringLiteral("Сохранить как STEP…"), this, &DrawingWindow::saveAsStep);
     save->setShortcut(QKeySequence::SaveAs);
+    QAction* saveDxf = file->addAction(QStringLiteral("Сохранить как DXF…"), this, &DrawingWindow::saveAsDxf);
+    saveDxf->setObjectName(QStringLiteral("saveDxfAction"));
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("Закрыть"), this, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
@@ -309,6 +314,42 @@ bool DrawingWindow::saveAsStep()
         } catch (const std::exception& e) {
             failure = QString::fromUtf8(e.what());
         }
+    }
+    QMessageBox::critical(this, windowTitle(),
+                          QStringLiteral("Не удалось сохранить чертеж в файл %1.\n%2")
+                              .arg(QDir::toNativeSeparators(path), errorBoxText(failure)));
+    return false;
+}
+
+bool DrawingWindow::saveAsDxf()
+{
+    const QString suggested = QDir(saveFolder()).filePath(document_->name() + QStringLiteral(".dxf"));
+    QFileDialog dialog(this, QStringLiteral("Сохранить как DXF"), suggested, QStringLiteral("Файлы DXF (*.dxf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("dxf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString path = dialog.selectedFiles().constFirst();
+    const QFileInfo chosen(path);
+    saveFolder() = chosen.absoluteDir().exists() ? chosen.absolutePath() : dialog.directory().absolutePath();
+    return writeDxf(path);
+}
+
+bool DrawingWindow::writeDxf(const QString& path)
+{
+    QString failure;
+    try {
+        const DxfSaved saved = saveDxf(*document_, path);
+        if (saved.solids > 0)
+            statusBar()->showMessage(QStringLiteral("Тела (%1) в DXF не записаны: их сохраняют как STEP.").arg(saved.solids));
+        else
+            statusBar()->showMessage(QStringLiteral("Чертеж записан в файл %1.").arg(QDir::toNativeSeparators(path)));
+        return true;
+    } catch (const Exception& e) {
+        failure = e.message();
+    } catch (const std::exception& e) {
+        failure = QString::fromUtf8(e.what());
     }
     QMessageBox::critical(this, windowTitle(),
                           QStringLiteral("Не удалось сохранить чертеж в файл %1.\n%2")

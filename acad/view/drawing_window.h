@@ -52,6 +52,12 @@ public slots:
     void isometricView();
     // Asks for a file name and writes the document as STEP; true when written.
     bool saveAsStep();
+    // Asks for a file name and writes the drawing's 2D entities and texts
+    // as DXF; the status line says when solids were left out. True when
+    // written.
+    bool saveAsDxf();
+    // The same without asking.
+    bool writeDxf(const QString& path);
     // Asks whether to save the drawing's unsaved entities, and saves them
     // when told; true when the drawing may close (nothing unsaved, saved, or
     // the changes given up).
