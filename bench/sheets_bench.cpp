@@ -1,8 +1,10 @@
 // Speed of the sheet panels: one press of a button, from the click to its
 // last line or text (the frame, the title-block texts, the A4 division of an
-// A0 sheet) or to the mass written into its edit.
+// A0 sheet) or to the mass written into its edit; and the drawings they make
+// saved as DXF.
 #include "sheets/sheet_panels.h"
 
+#include "acad/dxf.h"
 #include "acad/fields.h"
 #include "acad/interfaces.h"
 #include "acad/model.h"
@@ -12,6 +14,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <benchmark/benchmark.h>
@@ -93,11 +96,41 @@ void MassCalculator(benchmark::State& state)
     pressButton(state, "Panel44", {{"Edit54", "1000000"}, {"Edit56", "7850"}}, "BitBtn34", false);
 }
 
+// An A0 sheet drawn once by the buttons, then saved as DXF again and again:
+// the frame with its title block (50 + 1 lines, 44 texts), with its A4
+// division too, or with two thousand lines more.
+void SaveDxf(benchmark::State& state)
+{
+    acad::server::shutdown();
+    acad::setDecimalSeparator(u'.');
+    BenchWindow window;
+    window.connection.Connect();
+    QWidget area;
+    sheets::createPanels(window, &area);
+    auto* formats = area.findChild<QWidget*>(QStringLiteral("Panel2"));
+    formats->findChild<QLineEdit*>(QStringLiteral("Edit457"))->setText(QStringLiteral("1189"));
+    formats->findChild<QLineEdit*>(QStringLiteral("Edit458"))->setText(QStringLiteral("841"));
+    for (const char* button : {"BitBtn62", "BitBtn101", state.range(0) ? "BitBtn102" : nullptr})
+        if (button)
+            formats->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+    if (state.range(0) == 2)
+        for (int k = 0; k < 2000; ++k)
+            window.connection.ModelSpace().AddLine(acad::AcadPoint(k % 1189, 0, 0), acad::AcadPoint(k % 1189, 841, 0));
+    const acad::Document& document = *window.connection.Document().document();
+    state.SetLabel(std::to_string(document.count()) + " entities");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.dxf"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(acad::saveDxf(document, path));
+    acad::server::shutdown();
+}
+
 } // namespace
 
 BENCHMARK(Frame)->Unit(benchmark::kMillisecond);
 BENCHMARK(TitleTexts)->Unit(benchmark::kMillisecond);
 BENCHMARK(DivisionIntoA4)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveDxf)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(MassCalculator)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
