@@ -97,3 +97,24 @@ TEST_F(Arms, EachSegmentKeepsItsOwnAngles)
         expectPoint(f.Dim33, f.Dim34, f.Dim35, c.wx, c.wy, 0);
     }
 }
+
+TEST_F(Arms, BadTurtleneckTextStopsBeforeTheFirstArmPiece)
+{
+    initialPose();
+    type("Panel59", {{"Edit102", num(1755.5)}});
+    type("Panel60", {{"Edit290", "x"}});
+    figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
+    shell::runProcedure([&] {
+        a.readPose();
+        acad::WorkingFields& f = fields();
+        f.Dim05 = 0, f.Dim06 = 561, f.Dim09 = 0;
+        f.BodySolid = f.ModelSpace().AddSphere(acad::AcadPoint(0, 561, 0), 1);
+        figure::arms(a);
+    });
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors.front(), QStringLiteral("'x' is not a valid integer value."));
+    EXPECT_EQ(count(), 1); // the seed alone
+    // Both shoulder points were set before the colour was read.
+    EXPECT_NEAR(fields().Dim05, -190.64, 1e-9);
+    EXPECT_NEAR(fields().Dim27, 190.64, 1e-9);
+}

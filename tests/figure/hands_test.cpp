@@ -80,3 +80,14 @@ TEST_F(Hands, BadSkinTextLeavesTheRightHandUnposedAtTheOrigin)
     EXPECT_NEAR(lo[0], -kMiddleTip, 1e-6); // the middle finger whole
     EXPECT_NEAR(lo[2], -12.5, 1e-6);       // no cuff yet
 }
+
+TEST_F(Hands, HandsTurnedByB5TipTheirFingersOppositeWays)
+{
+    // B5P = B5L = 30: the right fingertips towards +Z, the left towards −Z;
+    // the middle fingertip's end ball (8.25 about 205 from the wrist) leads.
+    draw({{"Edit102", num(1755.5)}, {"Edit112", num(30)}, {"Edit120", num(30)}});
+    acad::AcadPoint lo, hi;
+    body().GetBoundingBox(lo, hi);
+    EXPECT_NEAR(hi[2], 205 * 0.5 + 8.25, 1e-6);
+    EXPECT_NEAR(lo[2], -(205 * 0.5 + 8.25), 1e-6);
+}

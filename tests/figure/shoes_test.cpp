@@ -88,3 +88,16 @@ TEST_F(Shoes, BadShoeColourLeavesTheRightShoePosedAndUncoloured)
     EXPECT_NEAR(hi[0], -85 + 64, 1e-6);
     EXPECT_NE(shoe.get_TrueColor().Red(), 77); // not yet in the shoe colour
 }
+
+TEST_F(Shoes, EqualFootTurnsTurnBothToesTheSameWay)
+{
+    // C10P = C10L = 30: both toes towards +X. The left sole's toe arc (64
+    // about z = 137) then reaches x = 85 + 137 sin 30 + 64, the right sole's
+    // heel arc (51 about z = −33) x = −85 − 33 sin 30 − 51.
+    draw({{"Edit102", num(1755.5)}, {"Edit145", num(30)}, {"Edit146", num(30)}});
+    ASSERT_TRUE(errors.empty()) << errors.front().toStdString();
+    acad::AcadPoint lo, hi;
+    item(0).as<acad::IAcad3DSolid>().GetBoundingBox(lo, hi);
+    EXPECT_NEAR(hi[0], 85 + 137 * 0.5 + 64, 1e-6);
+    EXPECT_NEAR(lo[0], -85 - 33 * 0.5 - 51, 1e-6);
+}
