@@ -216,7 +216,7 @@ TEST_F(Abdomen, UpperTrunkAnglesTiltOnlyTheStraps)
          }},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.edit);
+        SCOPED_TRACE(std::string(c.edit) + " = " + std::to_string(c.degrees));
         clearDrawing();
         draw({{c.edit, num(c.degrees)}});
         Box expected = restBox();
