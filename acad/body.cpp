@@ -428,6 +428,27 @@ int faceCount(const TopoDS_Shape& shape)
     return n;
 }
 
+// Whether the union holds every piece: a point in the middle of each face
+// of a piece lies inside the union or on its surface. The kernel, given
+// many pieces at once, has been seen to drop some of them whole.
+bool holdsEveryPiece(const TopoDS_Shape& shape, const std::vector<SolidPiece*>& pieces)
+{
+    BRepClass3d_SolidClassifier inside(shape);
+    for (const SolidPiece* p : pieces)
+        for (TopExp_Explorer e(p->shape, TopAbs_FACE); e.More(); e.Next()) {
+            const TopoDS_Face& face = TopoDS::Face(e.Current());
+            double u0, u1, v0, v1;
+            BRepTools::UVBounds(face, u0, u1, v0, v1);
+            const gp_Pnt2d uv((u0 + u1) / 2, (v0 + v1) / 2);
+            if (BRepClass_FaceClassifier(face, uv, Precision::Confusion()).State() != TopAbs_IN)
+                continue;
+            inside.Perform(BRepAdaptor_Surface(face, false).Value(uv.X(), uv.Y()), 10 * Precision::Confusion());
+            if (inside.State() == TopAbs_OUT)
+                return false;
+        }
+    return true;
+}
+
 // The union of the two results, the one holding the first piece first (its
 // colours stand where the two share a face).
 SolidPiece fusePair(SolidPiece& first, SolidPiece& second, bool check)
@@ -461,6 +482,8 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
         try {
             SolidPiece r = runOnce(Op::Fuse, {set.front()}, tools, 0.0);
             verify(Op::Fuse, r, {set.front()}, tools, check);
+            if (!holdsEveryPiece(r.shape, set))
+                modelingError("объединение: часть тела пропала");
             return r;
         } catch (const EOleException&) {
             const std::size_t mid = set.size() / 2;

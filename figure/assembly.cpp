@@ -170,9 +170,9 @@ void Assembly::move(acad::IAcad3DSolid& solid, const acad::AcadPoint& from, cons
     solid.Move(f.AxisPoint, f.AxisDirection);
 }
 
-const std::array<Stretch, 14> kStretches = {
+const std::array<Stretch, 13> kStretches = {
     &abdomenAndPelvis, &legs,      &shoes,         &trunkCore,     &rightShoulder, &leftShoulder, &arms,
-    &hands,            &headFirst, &headFace,      &hairAndHelmet, &collarAndLips, &headPose,     &finalPose,
+    &hands,            &headFirst, &headFace,      &hairAndHelmet, &collarAndLips, &finalPose,
 };
 
 void drawFigure(Assembly& assembly)
