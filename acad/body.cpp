@@ -605,8 +605,32 @@ void SolidBody::unite(SolidBody&& other, const Colour& otherColour, const Colour
 
 void SolidBody::subtract(SolidBody&& other)
 {
-    resolve();
     other.resolve();
+    const bool sweeps = pieces_.size() > 1 && std::all_of(pieces_.begin(), pieces_.end(), [](const SolidPiece& p) {
+                            return p.sweep && p.colours.empty();
+                        });
+    if (sweeps) {
+        // Swept pieces still apart are cut one by one, each far cheaper than
+        // their union, and a piece the tool takes whole is gone.
+        build();
+        SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr};
+        std::vector<SolidPiece> kept;
+        for (SolidPiece& p : pieces_) {
+            if (!geom::boxesOverlap(p.shape, tool.shape)) {
+                kept.push_back(std::move(p));
+                continue;
+            }
+            SolidPiece r = geom::run(geom::Op::Cut, {&p}, {&tool});
+            if (geom::solidCount(r.shape) > 0)
+                kept.push_back(std::move(r));
+        }
+        if (kept.empty())
+            throw EOleException("Ошибка моделирования: после вычитания не осталось тела", kErrModeling);
+        pieces_ = std::move(kept);
+        other.pieces_.clear();
+        return;
+    }
+    resolve();
     if (std::optional<SolidPiece> holed = geom::cutPrism(pieces_.front(), other.pieces_.front())) {
         pieces_.front() = std::move(*holed);
         other.pieces_.clear();
