@@ -1,3 +1,4 @@
+#include <chrono>
 #include "acad/body.h"
 
 #include "acad/errors.h"
@@ -233,8 +234,12 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true)
 {
     try {
+        auto t0 = std::chrono::steady_clock::now();
         SolidPiece r = runOnce(op, arguments, tools, 0.0);
+        auto t1 = std::chrono::steady_clock::now();
         verify(op, r, arguments, tools, check);
+        auto t2 = std::chrono::steady_clock::now();
+        if (getenv("THREAD_DEBUG")) fprintf(stderr, "  run %.3f verify %.3f\n", std::chrono::duration<double>(t1-t0).count(), std::chrono::duration<double>(t2-t1).count());
         return r;
     } catch (const EOleException&) {
         double extent = 0;

@@ -35,6 +35,7 @@
 #include <TColgp_Array1OfPnt2d.hxx>
 #include <Geom_BSplineCurve.hxx>
 #include <Geom_BSplineSurface.hxx>
+#include <Geom_CylindricalSurface.hxx>
 #include <Geom_Plane.hxx>
 #include <Geom_TrimmedCurve.hxx>
 #include <Precision.hxx>
@@ -928,38 +929,78 @@ private:
         return r;
     }
 
+    // A straight segment from (u, v) at parameter f to its end at l.
+    static Handle(Geom2d_Curve) segment2d(const gp_Pnt2d& a, const gp_Pnt2d& b, double f, double l)
+    {
+        TColgp_Array1OfPnt2d poles(1, 2);
+        poles(1) = a;
+        poles(2) = b;
+        TColStd_Array1OfReal knots(1, 2);
+        TColStd_Array1OfInteger mults(1, 2);
+        knots(1) = f;
+        knots(2) = l;
+        mults(1) = mults(2) = 2;
+        return new Geom2d_BSplineCurve(poles, knots, mults, 1);
+    }
+
+    // Whether a profile edge runs along the axis at one distance from it:
+    // it then sweeps a band of a cylinder about the axis; sign is +1 when it
+    // runs along the axis' direction.
+    bool alongAxis(const Handle(Geom_BSplineCurve)& curve, double& radius, double& sign) const
+    {
+        if (!straight(curve))
+            return false;
+        const gp_Vec a(run_.axis.Direction());
+        const gp_Vec d(curve->StartPoint(), curve->EndPoint());
+        if (d.Magnitude() < Precision::Confusion() || d.Crossed(a).Magnitude() > 1e-12 * d.Magnitude())
+            return false;
+        const gp_Vec w(run_.axis.Location(), curve->StartPoint());
+        radius = (w - a * w.Dot(a)).Magnitude();
+        sign = d.Dot(a) > 0 ? 1 : -1;
+        return radius > Precision::Confusion();
+    }
+
     void addFace(int e, double from, double to)
     {
         const Handle(Geom_BSplineCurve)& curve = edges_.curves[e];
-        const Handle(Geom_BSplineSurface) surface = helixSurface(s_, curve, within(grid_, from, to));
+        double radius = 0, sign = 0;
+        const bool cylinder = alongAxis(curve, radius, sign);
         TopoDS_Face face;
-        b_.MakeFace(face, surface, kTol);
+        gp_Ax3 frame;
+        double uShift = 0;
+        if (cylinder) {
+            // The cylinder's angle is the helix angle, from the region's side
+            // of the axis; its height is along the axis from the axis point.
+            const gp_Vec w(run_.axis.Location(), curve->StartPoint());
+            const gp_Vec a(run_.axis.Direction());
+            frame = gp_Ax3(run_.axis.Location(), run_.axis.Direction(), gp_Dir(w - a * w.Dot(a)));
+            uShift = kTurn * std::floor(from / kTurn);
+            b_.MakeFace(face, new Geom_CylindricalSurface(frame, radius), kTol);
+        } else {
+            b_.MakeFace(face, helixSurface(s_, curve, within(grid_, from, to)), kTol);
+        }
+        auto height = [&](const gp_Pnt& p) { return gp_Vec(frame.Location(), p).Dot(gp_Vec(frame.Direction())); };
         const double u0 = curve->FirstParameter(), u1 = curve->LastParameter();
         TopoDS_Wire wire;
         b_.MakeWire(wire);
         // Across: the section edges at the two ends.
         auto across = [&](double t, bool bottom) {
             auto [edge, against] = section(e, t);
+            double f, l;
+            BRep_Tool::Range(edge, f, l);
             Handle(Geom2d_Curve) p;
-            if (!against) {
+            if (cylinder) {
+                double ef, el;
+                const Handle(Geom_Curve) c3 = BRep_Tool::Curve(edge, ef, el);
+                p = segment2d(gp_Pnt2d(t - uShift, height(c3->Value(f))), gp_Pnt2d(t - uShift, height(c3->Value(l))),
+                              f, l);
+            } else if (!against) {
                 p = new Geom2d_Line(gp_Pnt2d(0, t), gp_Dir2d(1, 0));
             } else {
                 // The partner's edge, run the other way.
-                double f, l;
-                BRep_Tool::Range(edge, f, l);
-                TColgp_Array1OfPnt2d poles(1, 2);
-                poles(1) = gp_Pnt2d(u1, t);
-                poles(2) = gp_Pnt2d(u0, t);
-                TColStd_Array1OfReal knots(1, 2);
-                TColStd_Array1OfInteger mults(1, 2);
-                knots(1) = f;
-                knots(2) = l;
-                mults(1) = mults(2) = 2;
-                p = new Geom2d_BSplineCurve(poles, knots, mults, 1);
+                p = segment2d(gp_Pnt2d(u1, t), gp_Pnt2d(u0, t), f, l);
             }
             b_.UpdateEdge(edge, p, face, kTol);
-            double f, l;
-            BRep_Tool::Range(edge, f, l);
             b_.Range(edge, face, f, l);
             const bool forward = bottom != against;
             b_.Add(wire, edge.Oriented(forward ? TopAbs_FORWARD : TopAbs_REVERSED));
@@ -967,9 +1008,18 @@ private:
         auto along = [&](int v, double u, bool forward) {
             std::vector<TopoDS_Edge> edges = chain(v, from, to);
             for (const TopoDS_Edge& edge : edges) {
-                b_.UpdateEdge(edge, new Geom2d_Line(gp_Pnt2d(u, -off_[v]), gp_Dir2d(0, 1)), face, kTol);
                 double f, l;
                 BRep_Tool::Range(edge, f, l);
+                Handle(Geom2d_Curve) p;
+                if (cylinder) {
+                    TopoDS_Vertex first, last;
+                    TopExp::Vertices(edge, first, last);
+                    p = segment2d(gp_Pnt2d(f - off_[v] - uShift, height(BRep_Tool::Pnt(first))),
+                                  gp_Pnt2d(l - off_[v] - uShift, height(BRep_Tool::Pnt(last))), f, l);
+                } else {
+                    p = new Geom2d_Line(gp_Pnt2d(u, -off_[v]), gp_Dir2d(0, 1));
+                }
+                b_.UpdateEdge(edge, p, face, kTol);
                 b_.Range(edge, face, f, l);
             }
             if (!forward)
@@ -982,8 +1032,11 @@ private:
         across(to, false);
         along(edges_.start[e], u0, false);
         wire.Closed(true);
-        b_.Add(face, wire);
-        b_.Add(shell_, forward_ ? face : TopoDS::Face(face.Reversed()));
+        // On the cylinder the wire runs round the other way when the edge
+        // runs along the axis, and the face's own normal is the other way.
+        const bool flip = cylinder && sign > 0;
+        b_.Add(face, flip ? wire.Reversed() : wire);
+        b_.Add(shell_, forward_ != flip ? face : TopoDS::Face(face.Reversed()));
     }
 
     void addCap(double t, bool forward)
