@@ -215,7 +215,8 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
         modelingError("объединение: тело пропало");
     if (!check || solids == 0)
         return;
-    const double volume = checkSolid(r.shape, opName(op));
+    // Only a union's volume is compared; otherwise it need only be positive.
+    const double volume = checkSolid(r.shape, opName(op), op == Op::Fuse);
     if (op != Op::Fuse)
         return;
     double largest = 0, total = 0;
@@ -268,11 +269,20 @@ double volumeOf(const TopoDS_Shape& shape)
     return props.Mass();
 }
 
-double checkSolid(const TopoDS_Shape& shape, const char* what)
+double roughVolumeOf(const TopoDS_Shape& shape)
+{
+    GProp_GProps props;
+    BRepGProp::VolumeProperties(shape, props, 1e-6, true);
+    return props.Mass();
+}
+
+double checkSolid(const TopoDS_Shape& shape, const char* what, bool precise)
 {
     if (shape.IsNull() || solidCount(shape) == 0)
         modelingError(std::string(what) + ": тело не получилось");
-    std::future<double> volume = std::async(std::launch::async, [&shape] { return volumeOf(shape); });
+    std::future<double> volume = std::async(std::launch::async, [&shape, precise] { auto t0 = std::chrono::steady_clock::now(); double v = precise ? volumeOf(shape) : roughVolumeOf(shape); if (getenv("THREAD_DEBUG")) fprintf(stderr, "   volume %.3f\n", std::chrono::duration<double>(std::chrono::steady_clock::now()-t0).count()); return v; });
+    auto tc0 = std::chrono::steady_clock::now();
+    struct TT { std::chrono::steady_clock::time_point t0; ~TT() { if (getenv("THREAD_DEBUG")) fprintf(stderr, "   check %.3f\n", std::chrono::duration<double>(std::chrono::steady_clock::now()-t0).count()); } } tt{tc0};
     bool valid = false;
     try {
         valid = BRepCheck_Analyzer(shape, true, true).IsValid();

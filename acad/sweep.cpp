@@ -580,7 +580,8 @@ TopoDS_Shape buildSolid(const TopoDS_Face& face, const std::vector<gp_Trsf>& pla
 namespace {
 
 constexpr double kTurn = 2 * M_PI;
-constexpr double kSpan = kTurn / 36;
+constexpr double kSpan = kTurn / 12;
+constexpr int kDegree = 7;
 constexpr double kAngleTol = 1e-10;
 
 struct Screw {
@@ -636,11 +637,15 @@ void hermite(const Screw& s, const gp_Pnt& x, const std::vector<double>& grid, s
         gp_Vec pa, da, dda, pb, db, ddb;
         s.at(x, ta, pa, da, dda);
         s.at(x, tb, pb, db, ddb);
-        const gp_Vec p1 = pa + da * (d / 5), p4 = pb - db * (d / 5);
-        const gp_Vec p2 = p1 * 2 - pa + dda * (d * d / 20), p3 = p4 * 2 - pb + ddb * (d * d / 20);
+        // The third derivatives: the first's part about the axis, turned back.
+        const gp_Vec av(s.a), ja = -(da - av * s.h), jb = -(db - av * s.h);
+        const gp_Vec p1 = pa + da * (d / 7), p6 = pb - db * (d / 7);
+        const gp_Vec p2 = p1 * 2 - pa + dda * (d * d / 42), p5 = p6 * 2 - pb + ddb * (d * d / 42);
+        const gp_Vec p3 = p2 * 3 - p1 * 3 + pa + ja * (d * d * d / 210);
+        const gp_Vec p4 = pb - p6 * 3 + p5 * 3 - jb * (d * d * d / 210);
         if (k == 0)
             poles.emplace_back(pa.XYZ());
-        for (const gp_Vec* v : std::initializer_list<const gp_Vec*>{&p1, &p2, &p3, &p4, &pb})
+        for (const gp_Vec* v : std::initializer_list<const gp_Vec*>{&p1, &p2, &p3, &p4, &p5, &p6, &pb})
             poles.emplace_back(v->XYZ());
     }
 }
@@ -652,7 +657,7 @@ void knotsOf(const std::vector<double>& grid, TColStd_Array1OfReal& knots, TColS
     mults.Resize(1, n, false);
     for (int i = 0; i < n; ++i) {
         knots(i + 1) = grid[i];
-        mults(i + 1) = (i == 0 || i == n - 1) ? 6 : 5;
+        mults(i + 1) = (i == 0 || i == n - 1) ? kDegree + 1 : kDegree;
     }
 }
 
@@ -666,9 +671,9 @@ Handle(Geom_BSplineCurve) helixCurve(const Screw& s, const gp_Pnt& x, const std:
     TColStd_Array1OfReal knots(1, 2);
     TColStd_Array1OfInteger mults(1, 2);
     knotsOf(grid, knots, mults);
-    Handle(Geom_BSplineCurve) c = new Geom_BSplineCurve(poles, knots, mults, 5);
+    Handle(Geom_BSplineCurve) c = new Geom_BSplineCurve(poles, knots, mults, kDegree);
     for (int i = 2; i < c->NbKnots(); ++i)
-        c->RemoveKnot(i, 3, 1e-12 * (1 + gp_Vec(x.XYZ()).Magnitude()));
+        c->RemoveKnot(i, kDegree - 3, 1e-12 * (1 + gp_Vec(x.XYZ()).Magnitude()));
     return c;
 }
 
@@ -697,12 +702,12 @@ Handle(Geom_BSplineSurface) helixSurface(const Screw& s, const Handle(Geom_BSpli
     TColStd_Array1OfInteger vMults(1, 2);
     knotsOf(grid, vKnots, vMults);
     Handle(Geom_BSplineSurface) surface =
-        new Geom_BSplineSurface(poles, weights, uKnots, vKnots, uMults, vMults, curve->Degree(), 5, false, false);
+        new Geom_BSplineSurface(poles, weights, uKnots, vKnots, uMults, vMults, curve->Degree(), kDegree, false, false);
     double size = 1;
     for (int i = 1; i <= nu; ++i)
         size = std::max(size, gp_Vec(curve->Pole(i).XYZ()).Magnitude());
     for (int i = 2; i < surface->NbVKnots(); ++i)
-        surface->RemoveVKnot(i, 3, 1e-12 * size);
+        surface->RemoveVKnot(i, kDegree - 3, 1e-12 * size);
     return surface;
 }
 
