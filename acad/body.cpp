@@ -1,4 +1,3 @@
-#include <chrono>
 #include "acad/body.h"
 
 #include "acad/errors.h"
@@ -235,12 +234,8 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true)
 {
     try {
-        auto t0 = std::chrono::steady_clock::now();
         SolidPiece r = runOnce(op, arguments, tools, 0.0);
-        auto t1 = std::chrono::steady_clock::now();
         verify(op, r, arguments, tools, check);
-        auto t2 = std::chrono::steady_clock::now();
-        if (getenv("THREAD_DEBUG")) fprintf(stderr, "  run %.3f verify %.3f\n", std::chrono::duration<double>(t1-t0).count(), std::chrono::duration<double>(t2-t1).count());
         return r;
     } catch (const EOleException&) {
         double extent = 0;
@@ -280,9 +275,7 @@ double checkSolid(const TopoDS_Shape& shape, const char* what, bool precise)
 {
     if (shape.IsNull() || solidCount(shape) == 0)
         modelingError(std::string(what) + ": тело не получилось");
-    std::future<double> volume = std::async(std::launch::async, [&shape, precise] { auto t0 = std::chrono::steady_clock::now(); double v = precise ? volumeOf(shape) : roughVolumeOf(shape); if (getenv("THREAD_DEBUG")) fprintf(stderr, "   volume %.3f\n", std::chrono::duration<double>(std::chrono::steady_clock::now()-t0).count()); return v; });
-    auto tc0 = std::chrono::steady_clock::now();
-    struct TT { std::chrono::steady_clock::time_point t0; ~TT() { if (getenv("THREAD_DEBUG")) fprintf(stderr, "   check %.3f\n", std::chrono::duration<double>(std::chrono::steady_clock::now()-t0).count()); } } tt{tc0};
+    std::future<double> volume = std::async(std::launch::async, [&shape, precise] { return precise ? volumeOf(shape) : roughVolumeOf(shape); });
     bool valid = false;
     try {
         valid = BRepCheck_Analyzer(shape, true, true).IsValid();

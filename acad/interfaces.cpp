@@ -1,4 +1,3 @@
-#include <chrono>
 #include "acad/interfaces.h"
 
 #include "acad/errors.h"
@@ -235,8 +234,6 @@ void IAcad3DSolid::Boolean(int operation, const IAcad3DSolid& other)
         refuse("Неверные данные: тело с самим собой");
     if (tool.document() != self.document())
         refuse("Неверные данные: тела разных чертежей");
-    auto t0 = std::chrono::steady_clock::now();
-    struct T { std::chrono::steady_clock::time_point t0; int op; ~T() { if (getenv("THREAD_DEBUG")) { double d = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count(); if (d > 0.01) fprintf(stderr, "boolean %d %.3f\n", op, d);} } } timer{t0, operation};
     switch (operation) {
     case acUnion:
         self.body.unite(std::move(tool.body), tool.colour, self.colour);

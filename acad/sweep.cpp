@@ -582,6 +582,7 @@ namespace {
 constexpr double kTurn = 2 * M_PI;
 constexpr double kSpan = kTurn / 12;
 constexpr int kDegree = 7;
+constexpr double kFace = kTurn;
 constexpr double kAngleTol = 1e-10;
 
 struct Screw {
@@ -814,10 +815,10 @@ public:
         // Faces end every half turn from either end, so that no face meets
         // itself a turn later; the edges along which vertices travel break
         // where the faces on either side of them end.
-        for (double k = 0; t0 + k * M_PI < t1 - kAngleTol; k += 1)
-            cuts_.push_back(t0 + k * M_PI);
-        for (double k = 1; t1 - k * M_PI > t0 + kAngleTol; k += 1)
-            cuts_.push_back(t1 - k * M_PI);
+        for (double k = 0; t0 + k * kFace < t1 - kAngleTol; k += 1)
+            cuts_.push_back(t0 + k * kFace);
+        for (double k = 1; t1 - k * kFace > t0 + kAngleTol; k += 1)
+            cuts_.push_back(t1 - k * kFace);
         cuts_.push_back(t1);
         normalise(cuts_);
         for (double t : cuts_) {

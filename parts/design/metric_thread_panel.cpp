@@ -59,6 +59,10 @@ void MetricThreadPanel::BitBtn39Click()
         throw acad::Exception(QStringLiteral("Диаметр D и длина резьбы L должны быть больше нуля"));
     const double R = D / 2;
     const double t = std::sin(pi / 6) / std::cos(pi / 6);
+    // The root of the profile must stay off the axis, or the turns cut
+    // through one another there.
+    if (!(R - 7 * H / 8 > 0))
+        throw acad::Exception(QStringLiteral("Диаметр D слишком мал для шага резьбы Р"));
 
     // One pitch of the profile above the root line; vertex 2 stands just
     // above it, so that the outline never touches itself.

@@ -6,8 +6,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include <chrono>
-#include <iostream>
+#include <TopExp_Explorer.hxx>
 
 using MetricThread = DesignTest;
 
@@ -95,16 +94,22 @@ TEST_F(MetricThread, BoltIsTheThreadBandFromZeroToL)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.D);
         type("Panel48", {{"Edit67", num(c.D)}, {"Edit68", num(c.P)}, {"Edit69", num(c.L)}});
-        const auto start = std::chrono::steady_clock::now();
         press("Panel48", "BitBtn39");
         acad::IAcad3DSolid s = onlyPart(1);
         const double v = s.Volume();
-        std::cout << "press " << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() << " s\n";
         EXPECT_NEAR(v, boltVolume(c.D, c.P, c.L), 1e-4 * v);
         expectBox(s, 0, -c.D / 2, -c.D / 2, c.L, c.D / 2, c.D / 2, 1e-5);
         EXPECT_EQ(fields().Dim00, c.D);
         EXPECT_EQ(fields().Dim01, 0.866025404 * c.P);
         EXPECT_EQ(fields().Dim06, c.L);
+        // The fields as the press leaves them; no solid slot written.
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(fields().Axis2Point[k], 0);
+            EXPECT_EQ(fields().Axis2Direction[k], k == 0 ? 2 * c.P : 0);
+        }
+        for (const acad::IAcad3DSolid* slot : {&fields().ExtraSolid, &fields().NewSolid, &fields().BodySolid,
+                                               &fields().GroupSolid, &fields().ToolSolid})
+            EXPECT_EQ(*slot, acad::IAcad3DSolid());
         clearDrawing();
     }
 }
@@ -113,11 +118,108 @@ TEST_F(MetricThread, NutIsTheSleeveFromTheBoreToDOverTwo)
 {
     check("Panel48", "RadioButton6");
     type("Panel48", {{"Edit67", num(10)}, {"Edit68", dec("1.5")}, {"Edit69", num(15)}});
-    const auto start = std::chrono::steady_clock::now();
     press("Panel48", "BitBtn39");
     acad::IAcad3DSolid s = onlyPart(5);
     const double v = s.Volume();
-    std::cout << "press " << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() << " s\n";
     EXPECT_NEAR(v, nutVolume(10, 1.5, 15), 1e-4 * v);
     expectBox(s, 0, -5, -5, 15, 5, 5, 1e-5);
+}
+
+namespace {
+
+// The entities a press makes, read from the serial numbers the drawing gives
+// them: the profile's polyline and region, a path and a solid for every
+// sweep, and a polyline, region and solid for each trimming cylinder.
+int sweepsMade(int made)
+{
+    return (made - 2 - 2 * 3) / 2;
+}
+
+} // namespace
+
+TEST_F(MetricThread, TurnsWhileThreePitchesAndLExceedTheTurnsLength)
+{
+    // L = 10P: 3P + L = 13P, so twelve turns (the thirteenth would need
+    // 13P < 13P); L = 2P: four.
+    const struct {
+        double L;
+        int turns;
+    } cases[] = {{10, 12}, {2, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.L);
+        type("Panel48", {{"Edit67", num(8)}, {"Edit68", num(1)}, {"Edit69", num(c.L)}});
+        auto serial = [&] {
+            acad::IAcadLine probe = ms().AddLine(acad::AcadPoint(0, 0, 0), acad::AcadPoint(1, 0, 0));
+            const uint64_t s = probe.entity()->serial();
+            probe.Delete();
+            return s;
+        };
+        const uint64_t before = serial();
+        press("Panel48", "BitBtn39");
+        const int made = static_cast<int>(serial() - before - 1);
+        EXPECT_EQ(sweepsMade(made), 1 + 36 * c.turns);
+        acad::IAcad3DSolid s = onlyPart(1);
+        EXPECT_NEAR(s.Volume(), boltVolume(8, 1, c.L), 1e-4 * s.Volume());
+        clearDrawing();
+    }
+}
+
+TEST_F(MetricThread, OnePitchAsTheNoteAdvisesIsOnePieceFromZeroToP)
+{
+    // The far cut reaches past the last turn's end, 4P beyond L, so nothing
+    // of the thread is left beyond L.
+    type("Panel48", {{"Edit67", num(10)}, {"Edit68", dec("1.5")}, {"Edit69", dec("1.5")}});
+    press("Panel48", "BitBtn39");
+    acad::IAcad3DSolid s = onlyPart(1);
+    int solids = 0;
+    for (TopExp_Explorer e(s.entity()->shape(), TopAbs_SOLID); e.More(); e.Next())
+        ++solids;
+    EXPECT_EQ(solids, 1);
+    expectBox(s, 0, -5, -5, 1.5, 5, 5, 1e-5);
+    EXPECT_NEAR(s.Volume(), boltVolume(10, 1.5, 1.5), 1e-4 * s.Volume());
+}
+
+TEST_F(MetricThread, SecondPressDrawsASecondThread)
+{
+    type("Panel48", {{"Edit67", num(6)}, {"Edit68", num(1)}, {"Edit69", num(2)}});
+    press("Panel48", "BitBtn39");
+    press("Panel48", "BitBtn39");
+    EXPECT_TRUE(errors.isEmpty());
+    ASSERT_EQ(count(), 2);
+    for (int k = 0; k < 2; ++k)
+        EXPECT_NEAR(checkedPart(item(k), 1).Volume(), boltVolume(6, 1, 2), 1e-4 * boltVolume(6, 1, 2));
+    EXPECT_EQ(text("Panel48", "Edit69"), num(2));
+}
+
+TEST_F(MetricThread, BadInputIsRefusedBeforeAnythingIsDrawn)
+{
+    // The error box ends a message with a full stop.
+    const QString pitch = QStringLiteral("Шаг резьбы Р должен быть больше нуля.");
+    const QString sizes = QStringLiteral("Диаметр D и длина резьбы L должны быть больше нуля.");
+    const QString small = QStringLiteral("Диаметр D слишком мал для шага резьбы Р.");
+    const struct {
+        QString D, P, L, message;
+    } cases[] = {
+        {num(10), num(0), num(15), pitch},
+        {num(10), num(-1.5), num(15), pitch},
+        {num(0), num(1.5), num(15), sizes},
+        {num(-10), num(1.5), num(15), sizes},
+        {num(10), num(1.5), num(0), sizes},
+        {num(10), num(1.5), num(-15), sizes},
+        // The root radius D/2 - 7H/8 must stay above the axis: D > 7H/4.
+        {num(10), num(10), num(10), small},
+        {num(1.5), num(1), num(15), small},
+        {num(10), num(1.5), "", notAFloat("")},
+        {"M10", num(1.5), num(15), notAFloat("M10")},
+        {num(10), "1,5,", num(15), notAFloat("1,5,")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message.toStdString() + " " + c.D.toStdString() + " " + c.P.toStdString() + " " +
+                     c.L.toStdString());
+        errors.clear();
+        type("Panel48", {{"Edit67", c.D}, {"Edit68", c.P}, {"Edit69", c.L}});
+        press("Panel48", "BitBtn39");
+        EXPECT_EQ(errors, QStringList{c.message});
+        EXPECT_EQ(count(), 0);
+    }
 }
