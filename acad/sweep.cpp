@@ -571,9 +571,10 @@ TopoDS_Shape buildSolid(const TopoDS_Face& face, const std::vector<gp_Trsf>& pla
 // turned by the vertex's angle about the axis and shifted by the helix's
 // advance, however the vertices are spaced, and pieces swept along stretches
 // of one helix are pieces of one screw sweep. Each edge of the region sweeps
-// one face over the whole run: the surface through the edge's screwed
-// positions, quintic across and exact (position, slope and curvature) at
-// every tenth of a turn, within a few nanometres of the true screw surface
+// one face per turn of the run: a band of a cylinder where the edge runs
+// along the axis, otherwise the surface through the edge's screwed
+// positions, of degree 7 across and exact (position and three derivatives)
+// every twelfth of a turn, within a few nanometres of the true screw surface
 // between. A region a lead wide meets itself a turn later along whole edges
 // (the teeth of a thread): those faces are shared inside and left out.
 
@@ -628,8 +629,8 @@ std::vector<double> within(const std::vector<double>& grid, double a, double b)
     return r;
 }
 
-// Quintic Hermite spans of a point's screw path over the grid: the poles
-// (5 per span and one), the knots and their multiplicities.
+// Hermite spans of degree 7 of a point's screw path over the grid: the
+// poles (7 per span and one).
 void hermite(const Screw& s, const gp_Pnt& x, const std::vector<double>& grid, std::vector<gp_Pnt>& poles)
 {
     poles.clear();
@@ -812,9 +813,9 @@ public:
         for (double g : grid_)
             extended_.push_back(g + kTurn);
         normalise(extended_);
-        // Faces end every half turn from either end, so that no face meets
-        // itself a turn later; the edges along which vertices travel break
-        // where the faces on either side of them end.
+        // Faces end every turn from either end, so that no face meets itself
+        // along an edge a turn later; the edges along which vertices travel
+        // break where the faces on either side of them end.
         for (double k = 0; t0 + k * kFace < t1 - kAngleTol; k += 1)
             cuts_.push_back(t0 + k * kFace);
         for (double k = 1; t1 - k * kFace > t0 + kAngleTol; k += 1)

@@ -122,7 +122,7 @@ TEST_F(Sweep, PiecesOfOneHelixJoinIntoOneSweepPastTheFullTurn)
     EXPECT_TRUE(BRepCheck_Analyzer(united).IsValid());
     EXPECT_NEAR(turn.Volume(), P * 0.8 * (R - 0.4) * 361.5 * pi / 180, 1e-7);
     // Where it touches itself a turn later, the faces of the two ends of
-    // the region lie inside and are left out: a few faces per half turn,
+    // the region lie inside and are left out: a few faces per turn,
     // as one sweep over the same stretch has.
     IAcad3DSolid whole = f.SweepProfile(helix(0, 361));
     EXPECT_LE(faceCount(united), faceCount(whole.entity()->shape()) + 4);
