@@ -267,7 +267,8 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
         modelingError("объединение: тела не слились");
     if (!check || solids == 0)
         return;
-    const double volume = checkSolid(r.shape, opName(op));
+    // Only a union's volume is compared; otherwise it need only be positive.
+    const double volume = checkSolid(r.shape, opName(op), op == Op::Fuse);
     if (op != Op::Fuse)
         return;
     double largest = 0, total = 0;
@@ -398,11 +399,18 @@ double volumeOf(const TopoDS_Shape& shape)
     return props.Mass();
 }
 
-double checkSolid(const TopoDS_Shape& shape, const char* what)
+double roughVolumeOf(const TopoDS_Shape& shape)
+{
+    GProp_GProps props;
+    BRepGProp::VolumeProperties(shape, props, 1e-6, true);
+    return props.Mass();
+}
+
+double checkSolid(const TopoDS_Shape& shape, const char* what, bool precise)
 {
     if (shape.IsNull() || solidCount(shape) == 0)
         modelingError(std::string(what) + ": тело не получилось");
-    std::future<double> volume = std::async(std::launch::async, [&shape] { return volumeOf(shape); });
+    std::future<double> volume = std::async(std::launch::async, [&shape, precise] { return precise ? volumeOf(shape) : roughVolumeOf(shape); });
     bool valid = false;
     try {
         valid = BRepCheck_Analyzer(shape, true, true).IsValid();
@@ -763,8 +771,32 @@ void SolidBody::unite(SolidBody&& other, const Colour& otherColour, const Colour
 
 void SolidBody::subtract(SolidBody&& other)
 {
-    resolve();
     other.resolve();
+    const bool sweeps = pieces_.size() > 1 && std::all_of(pieces_.begin(), pieces_.end(), [](const SolidPiece& p) {
+                            return p.sweep && p.colours.empty();
+                        });
+    if (sweeps) {
+        // Swept pieces still apart are cut one by one, each far cheaper than
+        // their union, and a piece the tool takes whole is gone.
+        build();
+        SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr};
+        std::vector<SolidPiece> kept;
+        for (SolidPiece& p : pieces_) {
+            if (!geom::boxesOverlap(p.shape, tool.shape)) {
+                kept.push_back(std::move(p));
+                continue;
+            }
+            SolidPiece r = geom::run(geom::Op::Cut, {&p}, {&tool});
+            if (geom::solidCount(r.shape) > 0)
+                kept.push_back(std::move(r));
+        }
+        if (kept.empty())
+            throw EOleException("Ошибка моделирования: после вычитания не осталось тела", kErrModeling);
+        pieces_ = std::move(kept);
+        other.pieces_.clear();
+        return;
+    }
+    resolve();
     if (std::optional<SolidPiece> holed = geom::cutPrism(pieces_.front(), other.pieces_.front())) {
         pieces_.front() = std::move(*holed);
         other.pieces_.clear();

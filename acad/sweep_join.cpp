@@ -26,11 +26,39 @@
 #include <TopoDS_Vertex.hxx>
 
 #include <BRepAdaptor_Curve.hxx>
+#include <gp_Lin.hxx>
 
 #include <array>
 #include <cmath>
 
-namespace acad::geom {
+namespace acad {
+
+double HelixRun::lead() const
+{
+    return (2 * M_PI) * advance;
+}
+
+gp_Trsf HelixRun::screw(double t) const
+{
+    gp_Trsf r, s;
+    r.SetRotation(axis, t);
+    s.SetTranslation(gp_Vec(axis.Direction()) * (advance * t));
+    return s * r;
+}
+
+bool HelixRun::allows(double a, double b) const
+{
+    const double span = b - a, l = std::fabs(lead());
+    const double tol = 1e-9 * (1 + l + extent);
+    if (span < (2 * M_PI) - 1e-9)
+        return true;
+    if (extent < l - tol)
+        return true;
+    return touching && std::fabs(extent - l) <= tol && span > (2 * M_PI) + 1e-9;
+}
+
+
+namespace geom {
 
 namespace {
 
@@ -245,7 +273,95 @@ std::shared_ptr<const SweepRecord> sideBySide(const SweepRecord& a, const SweepR
     return r;
 }
 
+double helixTolerance(const SweepRecord& r)
+{
+    const HelixRun& h = *r.helix;
+    return 1e-9 * (1.0 + gp_Vec(h.axis.Location().XYZ()).Magnitude() + h.base.TranslationPart().Modulus() +
+                   std::fabs(h.lead()) * (1 + std::fabs(h.to - h.from) / (2 * M_PI)) + r.reach);
+}
+
+// Two runs along one helix: b's run is a's carried on by some angle d.
+// Runs that overlap or meet join into one; runs over the same angles a
+// whole number of turns apart carry regions side by side, and join into the
+// run of the regions' union when those meet only along whole edges.
+std::shared_ptr<const SweepRecord> joinedHelix(const std::shared_ptr<const SweepRecord>& first,
+                                               const std::shared_ptr<const SweepRecord>& second)
+{
+    const SweepRecord& a = *first;
+    const SweepRecord& b = *second;
+    const HelixRun& ha = *a.helix;
+    const HelixRun& hb = *b.helix;
+    const double tol = std::max(helixTolerance(a), helixTolerance(b));
+    const gp_Vec av(ha.axis.Direction());
+    if (ha.axis.Direction().Angle(hb.axis.Direction()) > 1e-9 ||
+        gp_Lin(ha.axis).Distance(hb.axis.Location()) > tol ||
+        std::fabs(ha.advance - hb.advance) > 1e-9 * (1 + std::fabs(ha.advance)))
+        return nullptr;
+    const gp_Trsf D = ha.base.Inverted() * hb.base;
+    const gp_Pnt c = ha.axis.Location();
+    const gp_Vec shift(c, c.Transformed(D));
+    const double s = shift.Dot(av);
+    if ((shift - av * s).Magnitude() > tol)
+        return nullptr;
+    double d = 0;
+    if (std::fabs(ha.advance) > 1e-12) {
+        d = s / ha.advance;
+    } else {
+        gp_XYZ axis;
+        double angle = 0;
+        if (D.GetRotation(axis, angle) && gp_Vec(axis).Dot(av) < 0)
+            angle = -angle;
+        d = angle;
+    }
+    const auto points = referencePoints(regionBox(b.region));
+    if (!samePlacement(D, ha.screw(d), points, tol))
+        return nullptr;
+    const double b0 = hb.from + d, b1 = hb.to + d, eps = 1e-9;
+    if (a.region.IsSame(b.region) && a.forward == b.forward && b0 <= ha.to + eps && ha.from <= b1 + eps) {
+        if (b0 >= ha.from - eps && b1 <= ha.to + eps)
+            return first; // b adds nothing
+        const double from = std::min(ha.from, b0), to = std::max(ha.to, b1);
+        if (!ha.allows(from, to))
+            return nullptr;
+        auto r = std::make_shared<SweepRecord>(a);
+        r->helix->from = from;
+        r->helix->to = to;
+        return r;
+    }
+    const double turns = std::round(d / (2 * M_PI));
+    if (turns == 0 || std::fabs(d - turns * 2 * M_PI) > eps || std::fabs(b0 - turns * 2 * M_PI - ha.from) > eps ||
+        std::fabs(b1 - turns * 2 * M_PI - ha.to) > eps)
+        return nullptr;
+    const TopoDS_Face other =
+        TopoDS::Face(BRepBuilderAPI_Transform(b.region, ha.screw(turns * 2 * M_PI), true).Shape());
+    const TopoDS_Face both = unionAlongEdges(TopoDS::Face(a.region), other, tol);
+    if (both.IsNull())
+        return nullptr;
+    HelixRun run = ha;
+    if (!fitsHelix(both, run) || !run.allows(run.from, run.to))
+        return nullptr;
+    auto r = std::make_shared<SweepRecord>(a);
+    r->region = both;
+    r->reach = std::sqrt(regionBox(both).SquareExtent());
+    r->parts = {regionBox(both)};
+    r->helix = run;
+    return r;
+}
+
 } // namespace
+
+std::shared_ptr<const SweepRecord> makeHelixRecord(const TopoDS_Face& region, const HelixRun& run)
+{
+    auto record = std::make_shared<SweepRecord>();
+    record->region = region;
+    const Bnd_Box box = regionBox(region);
+    record->reach = std::sqrt(box.SquareExtent());
+    record->parts = {box};
+    record->helix = run;
+    const gp_Pnt any = BRep_Tool::Pnt(TopExp::FirstVertex(TopoDS::Edge(TopExp_Explorer(region, TopAbs_EDGE).Current())));
+    record->forward = gp_Vec(run.axis.Direction()).Crossed(gp_Vec(run.axis.Location(), any)).Dot(gp_Vec(regionNormal(region))) > 0;
+    return record;
+}
 
 double placementScale(const std::vector<gp_Trsf>& placements)
 {
@@ -276,6 +392,8 @@ std::shared_ptr<const SweepRecord> moved(const SweepRecord& record, const gp_Trs
     for (auto& boxes : r->boxes)
         for (Bnd_Box& b : boxes)
             b = b.Transformed(t);
+    if (r->helix)
+        r->helix->base = t * r->helix->base;
     return r;
 }
 
@@ -283,6 +401,8 @@ std::shared_ptr<const SweepRecord> joined(const std::shared_ptr<const SweepRecor
                                           const std::shared_ptr<const SweepRecord>& b)
 {
     try {
+        if (a->helix || b->helix)
+            return a->helix && b->helix ? joinedHelix(a, b) : nullptr;
         if (a->region.IsSame(b->region) && a->forward == b->forward) {
             if (auto r = continued(a, b))
                 return r;
@@ -298,4 +418,5 @@ std::shared_ptr<const SweepRecord> joined(const std::shared_ptr<const SweepRecor
     }
 }
 
-} // namespace acad::geom
+} // namespace geom
+} // namespace acad

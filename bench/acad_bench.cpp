@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
 #include <cmath>
 
 using namespace acad;
@@ -126,12 +128,43 @@ void ThreadTurns(benchmark::State& state)
             turn.Move(f.Axis2Point, f.Axis2Direction);
             thread.Boolean(acUnion, turn);
         }
+        if (state.range(1)) {
+            // Back by two pitches and cut to 0 <= x <= L, L = (turns - 2) P,
+            // by two cylinders about the axis, as the panel cuts the bolt.
+            const double L = (turns - 2) * P, D = 2 * R;
+            f.Axis2Direction = AcadPoint(2 * P, 0, 0);
+            thread.Move(f.Axis2Direction, f.Axis2Point);
+            for (const std::vector<XY>& rectangle :
+                 {std::vector<XY>{{0, 2 * D}, {0, 0}, {-2 * P, 0}, {-2 * P, 2 * D}, {0, 2 * D}},
+                  std::vector<XY>{{L, 0}, {L, 2 * D}, {3 * L, 2 * D}, {3 * L, 0}, {L, 0}}}) {
+                IAcadRegion region = f.ProfileRegion;
+                f.SetProfile(rectangle);
+                f.MakeProfileRegion();
+                f.ProfilePolyline.Delete();
+                IAcad3DSolid cylinder =
+                    f.ModelSpace().AddRevolvedSolid(f.ProfileRegion, f.Axis2Point, f.Axis2Direction, 2 * M_PI);
+                thread.Boolean(acSubtraction, cylinder);
+                f.ProfileRegion.Delete();
+                f.ProfileRegion = region;
+            }
+        }
         benchmark::DoNotOptimize(thread.Volume());
         thread.Delete();
         f.ProfileRegion.Delete();
     }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = usage.ru_maxrss / 1024.0;
 }
-BENCHMARK(ThreadTurns)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(1);
+// Turns, and whether the thread is cut as the bolt's (12 turns: M10 x 1.5,
+// L = 15). Run one at a time to read each one's own peak memory.
+BENCHMARK(ThreadTurns)
+    ->Args({1, 0})
+    ->Args({3, 0})
+    ->Args({12, 0})
+    ->Args({12, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 } // namespace
 

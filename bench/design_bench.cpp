@@ -1,7 +1,7 @@
 // Speed of the design-element panels: one part drawn through its panel, from
 // the press of its "3D" button to the coloured solid (the rod and the sleeve
 // upright and moved to point A, the cutting bodies of the slot, the keyed
-// bore and the spline bore).
+// bore and the spline bore), and the metric thread with its peak memory.
 #include "parts/design/design_panels.h"
 
 #include "bench/panel_bench.h"
@@ -18,6 +18,8 @@
 #include <QWidget>
 
 #include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
 
 #include <utility>
 #include <vector>
@@ -79,8 +81,38 @@ void SplineBoreTwentySpaces(benchmark::State& state)
              "BitBtn7");
 }
 
+// The peak memory of the process so far, in megabytes: run one thread
+// benchmark at a time (--benchmark_filter) to read its own peak.
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+// The metric thread through its panel: D, P and L typed, "3D" pressed, the
+// bolt's thread band or, with "Гайка", the nut's sleeve.
+void MetricThread(benchmark::State& state, const char* D, const char* P, const char* L, bool nut)
+{
+    bench::drawPart(state, &design::createPanels, "Panel48", {{"Edit67", D}, {"Edit68", P}, {"Edit69", L}},
+                    "BitBtn39", nullptr, nut ? std::vector<const char*>{"RadioButton6"} : std::vector<const char*>{});
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(MetricThread, BoltM10L15, "10", "1.5", "15", false)
+    ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK_CAPTURE(MetricThread, NutM10L15, "10", "1.5", "15", true)
+    ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK_CAPTURE(MetricThread, BoltM24L60, "24", "3", "60", false)
+    ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK_CAPTURE(MetricThread, NutM24L60, "24", "3", "60", true)
+    ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK_CAPTURE(MetricThread, BoltM10TwoPitches, "10", "1.5", "3", false)
+    ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK_CAPTURE(MetricThread, NutM10TwoPitches, "10", "1.5", "3", true)
+    ->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(Rod)->Unit(benchmark::kMillisecond);
 BENCHMARK(Sleeve)->Unit(benchmark::kMillisecond);
 BENCHMARK(Slot)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 
 #include "parts/design/key_tables.h"
 #include "parts/design/keyed_bore_panel.h"
+#include "parts/design/metric_thread_panel.h"
 #include "parts/design/slot_panel.h"
 #include "parts/design/slot_table.h"
 #include "parts/design/spline_bore_panel.h"
@@ -26,6 +27,7 @@ void createPanels(shell::PanelContext& context, QWidget* clientArea)
     auto* splineTable = new SplineTable(context, clientArea, splineBore->splineEdits());
     splineBore->setTable(splineTable);
 
+    collapseAt(new MetricThreadPanel(context, clientArea), 0, 50);
     collapseAt(new RodPanel(context, clientArea), 0, 50);
     collapseAt(new SleevePanel(context, clientArea), 0, 50);
     collapseAt(new SlotPanel(context, clientArea, slotTable), 0, 50);

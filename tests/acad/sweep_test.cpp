@@ -79,13 +79,22 @@ TEST_F(Sweep, PiecesOnOverlappingStretchesMeetInIdenticalSections)
     EXPECT_NEAR(v1 + v2 - united, 2.0 / 11 * v1, 1e-4 * v1);
 }
 
-TEST_F(Sweep, PiecesOfOneHelixJoinIntoOneSweepUntilTheyComeBack)
+int faceCount(const TopoDS_Shape& shape)
+{
+    int n = 0;
+    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next())
+        ++n;
+    return n;
+}
+
+TEST_F(Sweep, PiecesOfOneHelixJoinIntoOneSweepPastTheFullTurn)
 {
     // A region a pitch wide, as the thread's: a turn later it touches itself.
     f.SetProfile({{0, R - 0.8}, {0, R}, {P, R}, {P, R - 0.8}, {0, R - 0.8}});
     f.MakeProfileRegion();
     // A turn as the thread builds it: 0..10 degrees, then pieces over 0..11
-    // placed at 9, 19, ..., 339 degrees, each overlapping the one before.
+    // placed at 9, 19, ..., 339 degrees, each overlapping the one before,
+    // and a last one over 0..10 and 12.5 placed at 349, past the full turn.
     IAcad3DSolid turn = f.SweepProfile(helix(0, 10));
     const VertexList segment = helix(0, 11);
     auto place = [&](IAcad3DSolid& piece, double a) {
@@ -98,30 +107,68 @@ TEST_F(Sweep, PiecesOfOneHelixJoinIntoOneSweepUntilTheyComeBack)
         place(piece, 10 * i - 1);
         turn.Boolean(acUnion, piece);
     }
-    // One sweep, joined without the kernel, the same as the sweep over 0..350.
-    const SolidBody& body = static_cast<SolidEntity&>(*turn.entity()).body;
-    EXPECT_EQ(body.pieceCount(), 1u);
-    IAcad3DSolid whole = f.SweepProfile(helix(0, 350));
-    const double joined = turn.Volume();
-    EXPECT_NEAR(joined, whole.Volume(), 1e-9 * joined);
-    whole.Delete();
-    // A piece that reaches back to the start (349 to 361 degrees: the region
-    // at 360 stands a pitch beyond the one at 0 and touches it) stays a piece
-    // of its own, and the union makes one valid solid of the touching ends.
-    VertexList closing = helix(0, 12);
+    VertexList closing = newVertexList(12);
+    for (int k = 0; k <= 10; ++k)
+        setVertex(closing, k, k * P / 360, R * std::cos(k * pi / 180), R * std::sin(k * pi / 180));
+    setVertex(closing, 11, 12.5 * P / 360, R * std::cos(12.5 * pi / 180), R * std::sin(12.5 * pi / 180));
     IAcad3DSolid last = f.SweepProfile(closing);
-    const double lastVolume = last.Volume();
     place(last, 349);
     turn.Boolean(acUnion, last);
-    EXPECT_EQ(body.pieceCount(), 2u);
+    // One sweep over 0..361.5 degrees, joined without the kernel: the
+    // rectangle's area times the arc its centroid (radius R - 0.4) runs.
+    const SolidBody& body = static_cast<SolidEntity&>(*turn.entity()).body;
+    EXPECT_EQ(body.pieceCount(), 1u);
     const TopoDS_Shape& united = turn.entity()->shape();
     EXPECT_TRUE(BRepCheck_Analyzer(united).IsValid());
-    int solids = 0;
-    for (TopExp_Explorer e(united, TopAbs_SOLID); e.More(); e.Next())
-        ++solids;
-    EXPECT_EQ(solids, 1);
-    EXPECT_GT(turn.Volume(), joined + 0.5 * lastVolume);
-    EXPECT_LT(turn.Volume(), joined + lastVolume);
+    EXPECT_NEAR(turn.Volume(), P * 0.8 * (R - 0.4) * 361.5 * pi / 180, 1e-7);
+    // Where it touches itself a turn later, the faces of the two ends of
+    // the region lie inside and are left out: a few faces per turn,
+    // as one sweep over the same stretch has.
+    IAcad3DSolid whole = f.SweepProfile(helix(0, 361));
+    EXPECT_LE(faceCount(united), faceCount(whole.entity()->shape()) + 4);
+    EXPECT_LT(faceCount(united), 40);
+}
+
+TEST_F(Sweep, UnevenlySpacedVerticesOfOneHelixStandAtTheScrewPlacement)
+{
+    // Vertices at 0, 0.5, 3, 4 and 11.7 degrees: the section at each is the
+    // region turned by the angle and shifted by angle * P / 360.
+    const std::vector<double> angles{0, 0.5, 3, 4, 11.7};
+    VertexList path = newVertexList(angles.size());
+    for (std::size_t i = 0; i < angles.size(); ++i)
+        setVertex(path, i, angles[i] * P / 360, R * std::cos(angles[i] * pi / 180),
+                  R * std::sin(angles[i] * pi / 180));
+    IAcad3DSolid piece = f.SweepProfile(path);
+    EXPECT_TRUE(BRepCheck_Analyzer(piece.entity()->shape()).IsValid());
+    for (double k : {3.0, 11.7}) {
+        SCOPED_TRACE(k);
+        const double a = k * pi / 180;
+        IAcadRegion cut = piece.SectionSolid(AcadPoint(0, 0, 0), AcadPoint(77, 0, 0),
+                                             AcadPoint(0, std::cos(a), std::sin(a)));
+        EXPECT_NEAR(cut.Area(), 0.8, 1e-8);
+        AcadPoint lo, hi;
+        cut.GetBoundingBox(lo, hi);
+        EXPECT_NEAR(lo[0], k * P / 360, 2e-7);
+        EXPECT_NEAR(hi[0], 1 + k * P / 360, 2e-7);
+        EXPECT_NEAR(hi[1], R * std::cos(a), 2e-7);
+        EXPECT_NEAR(hi[2], R * std::sin(a), 2e-7);
+        cut.Delete();
+    }
+    // The same path placed at 11.7 degrees carries on from its last section:
+    // the two join into one sweep over 0..23.4 degrees.
+    IAcad3DSolid next = f.SweepProfile(path);
+    AcadPoint origin(0, 0, 0), along(11.7 * P / 360, 0, 0);
+    next.Move(origin, along);
+    next.Rotate3D(origin, along, 11.7 * pi / 180);
+    piece.Boolean(acUnion, next);
+    EXPECT_EQ(static_cast<SolidEntity&>(*piece.entity()).body.pieceCount(), 1u);
+    EXPECT_NEAR(piece.Volume(), 0.8 * (R - 0.4) * 23.4 * pi / 180, 1e-9);
+    // Placed a little off the helix, it is a union for the kernel.
+    IAcad3DSolid off = f.SweepProfile(path);
+    off.Move(origin, AcadPoint(11.7 * P / 360 + 0.01, 0, 0));
+    off.Rotate3D(origin, along, 11.7 * pi / 180);
+    piece.Boolean(acUnion, off);
+    EXPECT_EQ(static_cast<SolidEntity&>(*piece.entity()).body.pieceCount(), 2u);
 }
 
 TEST_F(Sweep, TurnsAPitchApartJoinIntoOneSweepOfTheirRegions)

@@ -2,6 +2,8 @@
 // upright as their panels draw them at first (the axis along -Z from point
 // A at the origin), cut in half along the axis; the cutting bodies of the
 // slot, the keyed bore and the spline bore rise from the XY plane along +Z.
+// The metric thread lies along X: the bolt's band in half section, so that
+// the teeth show, with the mating nut's sleeve beside it.
 #include "tools/pictures/records.h"
 
 namespace pictures {
@@ -16,6 +18,8 @@ constexpr View kAboveRight{{0.45, -0.9, 1}, {0, 1, 0}};
 // Nearly along the bore's axis, a little from the right and above, so that
 // the length shows.
 constexpr View kNearlyAlongAxis{{0.35, 0.25, 1}, {0, 1, 0}};
+// Seen from the front with the X axis across, the near half (y < 0) cut away.
+constexpr View kFrontAlongX{{0, -1, 0}, {0, 0, 1}};
 
 // Point A, the joined end face's centre, has an edit for each coordinate.
 const Reading kPointA{{"\u0410"}, {"\u0410", "\u0410", "\u0410"}};
@@ -59,6 +63,27 @@ std::vector<PartPicture> designPictures()
          Drawn::Solid,
          {},
          {kPointA}},
+
+        // The crest's middle stands at 0.875 P in the half plane z > 0 (a
+        // quarter turn from the profile's own plane), a pitch after pitch.
+        {"design/metric_thread.png", "Panel48", "Image14", "BitBtn39",
+         {{"Edit67", "D", 12}, {"Edit68", "P", 2}, {"Edit69", "L", 8}},
+         kFrontAlongX,
+         kNearHalf,
+         {{M::Axis, "", {"-L/8", "0", "0"}, {"L + L/8", "0", "0"}, {}},
+          {M::Linear, "D", {"0.875*P + 3*P", "0", "D/2"}, {"0.875*P + 3*P", "0", "-D/2"},
+           {"L/3", "0", "0"}},
+          {M::Linear, "\u0420", {"0.875*P", "0", "D/2"}, {"0.875*P + P", "0", "D/2"},
+           {"0", "0", "D/4"}},
+          {M::Linear, "L", {"0", "0", "-D/2"}, {"L", "0", "-D/2"}, {"0", "0", "-D/4"}}},
+         {},
+         {0, 0, 0.55, 1},
+         {{{{"Edit67", "D", 12}, {"Edit68", "P", 2}, {"Edit69", "L", 8}},
+           {"RadioButton6"},
+           kFrontAlongX,
+           kNearHalf,
+           {{M::Axis, "", {"-L/8", "0", "0"}, {"L + L/8", "0", "0"}, {}}},
+           {0.55, 0, 0.45, 1}}}},
 
         {"design/slot.png", "Panel127", "Image61", "BitBtn120",
          {{"Edit534", "L", 60}, {"Edit535", "B", 20}, {"Edit536", "H", 12}},
