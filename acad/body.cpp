@@ -228,7 +228,31 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
         modelingError("объединение: объем не сходится");
 }
 
+// The piece turned about its own axis by the angle, when it is still a whole
+// solid of revolution: the same solid with its seams elsewhere. Its faces
+// stay the same faces, so their colours stay with them.
+std::optional<SolidPiece> seamsTurned(const SolidPiece& piece, double angle)
+{
+    if (!piece.axis || piece.shape.IsNull())
+        return std::nullopt;
+    gp_Trsf turn;
+    turn.SetRotation(*piece.axis, angle);
+    SolidPiece turned = piece;
+    turned.shape.Move(TopLoc_Location(turn));
+    turned.sweep.reset();
+    turned.prism.reset();
+    return turned;
+}
+
 // Runs an operation; on failure once more with a small fuzzy tolerance.
+// Solids of revolution about parallel axes have their seams side by side
+// (every revolution starts in the plane of its profile), and the kernel's
+// intersection of two such solids can fail where their seams meet the
+// intersection curve together, though the solids meet plainly. So when both
+// tries fail and a piece is still a whole solid of revolution, it is turned
+// about its own axis, which moves only its seams, and the operation is run
+// again: the tools' seams turned if any tool has an axis, else the
+// arguments'.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true)
 {
@@ -237,12 +261,41 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
         verify(op, r, arguments, tools, check);
         return r;
     } catch (const EOleException&) {
-        double extent = 0;
-        for (const SolidPiece* p : arguments)
-            extent = std::max(extent, size(p->shape));
+    }
+    double extent = 0;
+    for (const SolidPiece* p : arguments)
+        extent = std::max(extent, size(p->shape));
+    try {
         SolidPiece r = runOnce(op, arguments, tools, 1e-7 * std::max(extent, 1.0));
         verify(op, r, arguments, tools, check);
         return r;
+    } catch (const EOleException&) {
+        const bool turnTools = std::any_of(tools.begin(), tools.end(), [](const SolidPiece* p) { return p->axis; });
+        // The golden angle, then a quarter turn: far from the seams' first
+        // places and from each other.
+        for (double angle : {M_PI * (3 - std::sqrt(5.0)), M_PI / 2}) {
+            std::vector<SolidPiece> turned;
+            turned.reserve(arguments.size() + tools.size());
+            std::vector<const SolidPiece*> a, t;
+            bool any = false;
+            for (const auto* list : {&arguments, &tools}) {
+                const bool turning = (list == &tools) == turnTools;
+                for (const SolidPiece* p : *list) {
+                    std::optional<SolidPiece> q = turning ? seamsTurned(*p, angle) : std::nullopt;
+                    any = any || q.has_value();
+                    (list == &tools ? t : a).push_back(q ? &turned.emplace_back(std::move(*q)) : p);
+                }
+            }
+            if (!any)
+                break;
+            try {
+                SolidPiece r = runOnce(op, a, t, 0.0);
+                verify(op, r, a, t, check);
+                return r;
+            } catch (const EOleException&) {
+            }
+        }
+        throw;
     }
 }
 
@@ -488,6 +541,11 @@ SolidBody::SolidBody(const TopoDS_Shape& shape, std::shared_ptr<const SweepRecor
     pieces_.push_back({shape, {}, std::move(sweep), std::move(prism)});
 }
 
+SolidBody::SolidBody(const TopoDS_Shape& shape, const gp_Ax1& axis)
+{
+    pieces_.push_back({shape, {}, nullptr, nullptr, axis});
+}
+
 void SolidBody::build() const
 {
     for (SolidPiece& p : pieces_)
@@ -536,6 +594,8 @@ void SolidBody::transform(const gp_Trsf& t)
     if (!rigid)
         build();
     for (SolidPiece& p : pieces_) {
+        if (p.axis)
+            p.axis->Transform(t);
         if (rigid) {
             if (!p.shape.IsNull())
                 p.shape.Move(TopLoc_Location(t));
@@ -613,7 +673,7 @@ void SolidBody::subtract(SolidBody&& other)
         return;
     }
     SolidPiece& a = pieces_.front();
-    SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr};
+    SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr, other.pieces_.front().axis};
     SolidPiece r = geom::run(geom::Op::Cut, {&a}, {&tool});
     if (geom::solidCount(r.shape) == 0)
         throw EOleException("Ошибка моделирования: после вычитания не осталось тела", kErrModeling);
@@ -638,7 +698,7 @@ void SolidBody::intersect(SolidBody&& other)
     resolve();
     other.resolve();
     SolidPiece& a = pieces_.front();
-    SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr};
+    SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr, other.pieces_.front().axis};
     SolidPiece r = geom::run(geom::Op::Common, {&a}, {&tool});
     if (geom::solidCount(r.shape) == 0)
         throw EOleException("Ошибка моделирования: тела не пересекаются", kErrModeling);

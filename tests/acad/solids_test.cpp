@@ -5,6 +5,11 @@
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <utility>
+
 using namespace acad;
 
 namespace {
@@ -293,4 +298,122 @@ TEST_F(Solids, ManyUnitedPiecesMakeOneSolid)
     expectBox(body, -1, -1, -1, 60, 1, 1);
     EXPECT_TRUE(BRepCheck_Analyzer(body.entity()->shape()).IsValid());
     EXPECT_EQ(count(body.entity()->shape(), TopAbs_SOLID), 1);
+}
+
+namespace {
+
+// The area common to two discs of radii r1 and r2 whose centres lie d apart.
+double discsCommon(double r1, double r2, double d)
+{
+    if (r1 <= 0 || r2 <= 0 || d >= r1 + r2)
+        return 0;
+    if (d <= std::fabs(r1 - r2))
+        return pi * std::min(r1, r2) * std::min(r1, r2);
+    const double a1 = std::acos((d * d + r1 * r1 - r2 * r2) / (2 * d * r1));
+    const double a2 = std::acos((d * d + r2 * r2 - r1 * r1) / (2 * d * r2));
+    return r1 * r1 * (a1 - std::sin(2 * a1) / 2) + r2 * r2 * (a2 - std::sin(2 * a2) / 2);
+}
+
+// A ring (torus) lying flat: its middle circle of radius R about the
+// vertical line through (x, z) at height y, its tube of radius r.
+struct Ring {
+    double R, r, x, y, z;
+    double volume() const { return 2 * pi * pi * R * r * r; }
+    // Its section at height h: the radii of the annulus (0, 0 off the ring).
+    std::pair<double, double> annulus(double h) const
+    {
+        const double w = r * r - (h - y) * (h - y);
+        return w > 0 ? std::make_pair(R - std::sqrt(w), R + std::sqrt(w)) : std::make_pair(0.0, 0.0);
+    }
+};
+
+// The volume two flat rings share: their sections' common area, the outer
+// discs' common part less what either inner disc takes, over the heights
+// (Simpson's rule).
+double ringsCommon(const Ring& a, const Ring& b)
+{
+    const double d = std::hypot(a.x - b.x, a.z - b.z);
+    const double lo = std::max(a.y - a.r, b.y - b.r), hi = std::min(a.y + a.r, b.y + b.r);
+    if (hi <= lo)
+        return 0;
+    auto common = [&](double h) {
+        const auto [ai, ao] = a.annulus(h);
+        const auto [bi, bo] = b.annulus(h);
+        return discsCommon(ao, bo, d) - discsCommon(ao, bi, d) - discsCommon(ai, bo, d) + discsCommon(ai, bi, d);
+    };
+    const int n = 200000;
+    const double step = (hi - lo) / n;
+    double sum = common(lo) + common(hi);
+    for (int k = 1; k < n; ++k)
+        sum += (k % 2 ? 4 : 2) * common(lo + k * step);
+    return sum * step / 3;
+}
+
+} // namespace
+
+// Rings turned from a circle of two half arcs about the vertical axis, side
+// by side and a little apart in height, as lips are drawn: every revolution
+// starts in the plane of its profile, so the two rings' seams lie side by
+// side where the rings cross.
+class RevolvedRings : public DrawingTest {
+protected:
+    IAcad3DSolid revolved(const Ring& c)
+    {
+        f.SetProfile({{c.R, c.r}, {c.R, -c.r}, {c.R, c.r}});
+        f.MakeProfileRegion({{0, -1}, {1, -1}});
+        IAcad3DSolid s = f.RevolveProfile(AcadPoint(0, 0, 0), AcadPoint(0, 77, 0));
+        s.Move(AcadPoint(0, 0, 0), AcadPoint(c.x, c.y, c.z));
+        return s;
+    }
+    // The same ring as the drawing program's own torus, stood up.
+    IAcad3DSolid torus(const Ring& c)
+    {
+        IAcad3DSolid s = ms().AddTorus(AcadPoint(0, 0, 0), c.R, c.r);
+        s.Rotate3D(AcadPoint(0, 0, 0), AcadPoint(77, 0, 0), -pi / 2);
+        s.Move(AcadPoint(0, 0, 0), AcadPoint(c.x, c.y, c.z));
+        return s;
+    }
+    WorkingFields f{connection};
+};
+
+TEST_F(RevolvedRings, SideBySideUniteIntoOneValidSolidInBothColours)
+{
+    struct Case {
+        const char* name;
+        Ring a, b;
+        bool torusFirst;
+    };
+    const Ring thin{38, 5, -2.5, 75, 92.6};
+    const Case cases[] = {
+        {"thin over thick", thin, {38, 7, 0, 68, 91}, false},
+        {"thin beside thin", thin, {38, 5, 2.5, 75, 92.6}, false},
+        {"thick and thin 3 apart", {38, 7, 0, 0, 0}, {38, 5, 3, 6, 0}, false},
+        {"a torus over a revolved ring", thin, {38, 7, 0, 68, 91}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        IAcad3DSolid a = c.torusFirst ? torus(c.a) : revolved(c.a);
+        a.put_color(1);
+        IAcad3DSolid b = revolved(c.b);
+        b.put_color(5);
+        a.Boolean(acUnion, b);
+        EXPECT_EQ(ms().Count(), 1);
+        const double expected = c.a.volume() + c.b.volume() - ringsCommon(c.a, c.b);
+        // The volume of faces the kernel fits to the rings' crossing is
+        // worked out to some 1e-5 of the whole.
+        EXPECT_NEAR(a.Volume(), expected, 1e-5 * expected);
+        const SolidEntity& s = solidOf(a);
+        EXPECT_TRUE(BRepCheck_Analyzer(s.shape()).IsValid());
+        EXPECT_EQ(count(s.shape(), TopAbs_SOLID), 1);
+        std::set<int> colours;
+        for (TopExp_Explorer e(s.shape(), TopAbs_FACE); e.More(); e.Next())
+            colours.insert(s.faceColour(e.Current()).index);
+        EXPECT_EQ(colours, (std::set<int>{1, 5}));
+        // Nothing of the rings moved: their reach across and up.
+        expectBox(a, std::min(c.a.x - c.a.R - c.a.r, c.b.x - c.b.R - c.b.r),
+                  std::min(c.a.y - c.a.r, c.b.y - c.b.r), std::min(c.a.z - c.a.R - c.a.r, c.b.z - c.b.R - c.b.r),
+                  std::max(c.a.x + c.a.R + c.a.r, c.b.x + c.b.R + c.b.r), std::max(c.a.y + c.a.r, c.b.y + c.b.r),
+                  std::max(c.a.z + c.a.R + c.a.r, c.b.z + c.b.R + c.b.r), 1e-6);
+        a.Delete();
+    }
 }
