@@ -1,8 +1,14 @@
 // Speed of the worker figure's primitives: each one alone, from its working
 // fields to the posed solid, and the 652 shoulder skin capsules of a figure
-// in a row, without their unions. The peak resident memory of the process is
-// reported as a counter (kilobytes).
+// in a row, without their unions; and of the figure's stretches alone over
+// the initial pose, to the finished B-rep. The peak resident memory of the
+// process is reported as a counter (kilobytes).
 #include "figure/primitives.h"
+
+#include "figure/assembly.h"
+#include "figure/figure_panels.h"
+#include "figure/stretches.h"
+#include "panel_bench.h"
 
 #include "acad/fields.h"
 #include "acad/interfaces.h"
@@ -137,6 +143,30 @@ void ShoulderSkin652(benchmark::State& state)
     state.counters["peak_kB"] = peakKilobytes();
 }
 
+// The collar and lips over a small seed head group at the head's origin:
+// four revolved pieces coloured and united, the group's B-rep made.
+void CollarAndLips(benchmark::State& state)
+{
+    bench::PanelBench b(&figure::createPanels);
+    b.button("BitBtn97", "Panel61")->click(); // the initial pose
+    figure::Assembly a(b.fields(), b.panel("Panel59"), b.panel("Panel60"));
+    a.readPose();
+    WorkingFields& f = b.fields();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.GroupSolid = b.ms().AddSphere(AcadPoint(0, 0, 0), 1);
+        state.ResumeTiming();
+        figure::collarAndLips(a);
+        benchmark::DoNotOptimize(f.GroupSolid.Volume());
+        state.PauseTiming();
+        if (b.ms().Count() != 1)
+            state.SkipWithError("not one head group");
+        b.clearDrawing();
+        state.ResumeTiming();
+    }
+    state.counters["peak_kB"] = peakKilobytes();
+}
+
 } // namespace
 
 BENCHMARK(Myach)->Unit(benchmark::kMillisecond);
@@ -149,5 +179,9 @@ BENCHMARK(PPK)->Unit(benchmark::kMillisecond);
 BENCHMARK(LL)->Unit(benchmark::kMillisecond);
 BENCHMARK(LLK)->Unit(benchmark::kMillisecond);
 BENCHMARK(ShoulderSkin652)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(CollarAndLips)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return bench::run(argc, argv);
+}
