@@ -79,8 +79,9 @@ protected:
     }
 };
 
-const std::vector<std::pair<const char*, QString>> kColours = {{"Edit290", "10"}, {"Edit209", "20"}, {"Edit289", "30"},
-                                                                   {"Edit292", "40"}, {"Edit204", "50"}, {"Edit291", "60"}};
+// Turtleneck and lip colours other than the initial ones.
+const std::vector<std::pair<const char*, QString>> kColours = {
+    {"Edit290", "10"}, {"Edit209", "20"}, {"Edit289", "30"}, {"Edit292", "40"}, {"Edit204", "50"}, {"Edit291", "60"}};
 const std::vector<int> kTurtleneck = {10, 20, 30}, kLipColour = {40, 50, 60};
 
 } // namespace
