@@ -7,6 +7,9 @@
 #include <BRepAlgoAPI_Common.hxx>
 #include <BRepAlgoAPI_Cut.hxx>
 #include <BRepAlgoAPI_Fuse.hxx>
+#include <BRepAdaptor_Surface.hxx>
+#include <BRepClass3d_SolidClassifier.hxx>
+#include <BRepClass_FaceClassifier.hxx>
 #include <BRepBndLib.hxx>
 #include <BRepBuilderAPI_Copy.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
@@ -21,6 +24,7 @@
 #include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
 #include <Geom_Plane.hxx>
+#include <Precision.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
@@ -29,10 +33,12 @@
 #include <TopoDS_Compound.hxx>
 #include <TopoDS_Wire.hxx>
 #include <gp_Ax3.hxx>
+#include <gp_Lin.hxx>
 #include <gp_Pln.hxx>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <future>
 #include <optional>
 
@@ -155,7 +161,7 @@ SolidPiece privateCopy(const SolidPiece& piece)
 // operands: it may then keep what it computed on the operands' edges instead
 // of working it out again on every query.
 SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArguments,
-                   const std::vector<const SolidPiece*>& originalTools, double fuzzy)
+                   const std::vector<const SolidPiece*>& originalTools, double fuzzy, bool swapRoles = false)
 {
     std::vector<SolidPiece> copies;
     copies.reserve(originalArguments.size() + originalTools.size());
@@ -175,8 +181,10 @@ SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArgument
         a.Append(p->shape);
     for (const SolidPiece* p : tools)
         t.Append(p->shape);
-    algo.SetArguments(a);
-    algo.SetTools(t);
+    // A union gives the kernel the same pieces the other way round when
+    // asked; the colours still stand in the order given.
+    algo.SetArguments(swapRoles ? t : a);
+    algo.SetTools(swapRoles ? a : t);
     algo.SetRunParallel(false);
     algo.SetNonDestructive(false);
     if (fuzzy > 0)
@@ -202,16 +210,61 @@ double size(const TopoDS_Shape& shape)
     return std::sqrt(box.SquareExtent());
 }
 
+// Whether a point of a face of `a`, away from its edges, lies inside `b`.
+// Faces are sampled on a grid over their parameter range.
+bool reachesInto(const TopoDS_Shape& a, const TopoDS_Shape& b)
+{
+    BRepClass3d_SolidClassifier inside(b);
+    constexpr int n = 4;
+    for (TopExp_Explorer e(a, TopAbs_FACE); e.More(); e.Next()) {
+        const TopoDS_Face& face = TopoDS::Face(e.Current());
+        double u0, u1, v0, v1;
+        BRepTools::UVBounds(face, u0, u1, v0, v1);
+        const BRepAdaptor_Surface surface(face, false);
+        for (int i = 1; i < n; ++i)
+            for (int j = 1; j < n; ++j) {
+                const gp_Pnt2d uv(u0 + (u1 - u0) * i / n, v0 + (v1 - v0) * j / n);
+                if (BRepClass_FaceClassifier(face, uv, Precision::Confusion()).State() != TopAbs_IN)
+                    continue;
+                inside.Perform(surface.Value(uv.X(), uv.Y()), 10 * Precision::Confusion());
+                if (inside.State() == TopAbs_IN)
+                    return true;
+            }
+    }
+    return false;
+}
+
+// Solids of one result that overlap: the kernel missed where they meet
+// (a ball coinciding with another piece's end ball, for one) and left both
+// whole instead of joining them.
+bool overlappingSolids(const TopoDS_Shape& shape)
+{
+    std::vector<TopoDS_Shape> solids;
+    std::vector<Bnd_Box> boxes;
+    for (TopExp_Explorer e(shape, TopAbs_SOLID); e.More(); e.Next()) {
+        solids.push_back(e.Current());
+        BRepBndLib::Add(e.Current(), boxes.emplace_back());
+    }
+    for (std::size_t i = 0; i < solids.size(); ++i)
+        for (std::size_t j = i + 1; j < solids.size(); ++j)
+            if (!boxes[i].IsOut(boxes[j]) && (reachesInto(solids[i], solids[j]) || reachesInto(solids[j], solids[i])))
+                return true;
+    return false;
+}
+
 // A result that the kernel reported as made can still be wrong: a union
-// without a solid, or one holding less than its largest piece or more than
-// all of them together, is a failure. With `check` the result is also
-// checked as a solid; otherwise a later check covers it.
+// without a solid, one whose solids overlap, or one holding less than its
+// largest piece or more than all of them together, is a failure. With
+// `check` the result is also checked as a solid; otherwise a later check
+// covers it.
 void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& arguments,
             const std::vector<const SolidPiece*>& tools, bool check)
 {
     const int solids = solidCount(r.shape);
     if (op == Op::Fuse && solids == 0)
         modelingError("объединение: тело пропало");
+    if (op == Op::Fuse && solids > 1 && overlappingSolids(r.shape))
+        modelingError("объединение: тела не слились");
     if (!check || solids == 0)
         return;
     const double volume = checkSolid(r.shape, opName(op));
@@ -224,38 +277,64 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
             largest = std::max(largest, v);
             total += v;
         }
-    // Volumes bounded by the faces the kernel fits to a crossing of curved
-    // faces (rings side by side) are worked out to about 1e-5 of the whole:
-    // a union of disjoint pieces may come out that much above their sum.
-    if (volume < largest * (1 - 1e-5) || volume > total * (1 + 1e-5))
-        modelingError("объединение: объем не сходится");
+    if (volume < largest * (1 - 1e-7) || volume > total * (1 + 1e-7))
+modelingError("объединение: объем не сходится");
 }
 
-// The piece turned about its own axis by the angle, when it is still a whole
-// solid of revolution: the same solid with its seams elsewhere. Its faces
-// stay the same faces, so their colours stay with them.
-std::optional<SolidPiece> seamsTurned(const SolidPiece& piece, double angle)
+// The axis about which the piece is a solid of revolution: every curved
+// face a cylinder, cone, torus or sphere on one axis, every flat face square
+// to it. Turned about that axis, the piece stays the same solid with its
+// faces' seams elsewhere.
+std::optional<gp_Ax1> axisOfRevolution(const TopoDS_Shape& shape)
 {
-    if (!piece.axis || piece.shape.IsNull())
+    std::optional<gp_Ax1> axis;
+    std::vector<gp_Pnt> centres;
+    std::vector<gp_Dir> normals;
+    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next()) {
+        const BRepAdaptor_Surface s(TopoDS::Face(e.Current()), false);
+        std::optional<gp_Ax1> own;
+        switch (s.GetType()) {
+        case GeomAbs_Plane: normals.push_back(s.Plane().Axis().Direction()); break;
+        case GeomAbs_Cylinder: own = s.Cylinder().Axis(); break;
+        case GeomAbs_Cone: own = s.Cone().Axis(); break;
+        case GeomAbs_Torus: own = s.Torus().Axis(); break;
+        case GeomAbs_Sphere: centres.push_back(s.Sphere().Location()); break;
+        default: return std::nullopt;
+        }
+        if (!own)
+            continue;
+        if (!axis)
+            axis = own;
+        else if (!axis->IsCoaxial(*own, 1e-12, Precision::Confusion()))
+            return std::nullopt;
+    }
+    if (!axis)
         return std::nullopt;
-    gp_Trsf turn;
-    turn.SetRotation(*piece.axis, angle);
-    SolidPiece turned = piece;
-    turned.shape.Move(TopLoc_Location(turn));
-    turned.sweep.reset();
-    turned.prism.reset();
-    return turned;
+    const gp_Lin line(*axis);
+    for (const gp_Pnt& c : centres)
+        if (line.Distance(c) > Precision::Confusion())
+            return std::nullopt;
+    for (const gp_Dir& n : normals)
+        if (!n.IsParallel(axis->Direction(), 1e-12))
+            return std::nullopt;
+    return axis;
 }
 
-// Runs an operation; on failure once more with a small fuzzy tolerance.
-// Solids of revolution about parallel axes have their seams side by side
-// (every revolution starts in the plane of its profile), and the kernel's
-// intersection of two such solids can fail where their seams meet the
-// intersection curve together, though the solids meet plainly. So when both
-// tries fail and a piece is still a whole solid of revolution, it is turned
-// about its own axis, which moves only its seams, and the operation is run
-// again: the tools' seams turned if any tool has an axis, else the
-// arguments'.
+SolidPiece turned(const SolidPiece& piece, const gp_Ax1& axis, double angle)
+{
+    gp_Trsf t;
+    t.SetRotation(axis, angle);
+    SolidPiece r;
+    // The faces keep their own surfaces, so their colours still find them.
+    r.shape = piece.shape.Moved(TopLoc_Location(t));
+    r.colours = piece.colours;
+    return r;
+}
+
+// Runs an operation; on failure once more with a small fuzzy tolerance. A
+// union of two pieces that still fails is tried with the pieces the other
+// way round and then with a solid of revolution turned about its own axis,
+// which moves its seams off wherever they confused the kernel.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true)
 {
@@ -273,29 +352,29 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
         verify(op, r, arguments, tools, check);
         return r;
     } catch (const EOleException&) {
-        const bool turnTools = std::any_of(tools.begin(), tools.end(), [](const SolidPiece* p) { return p->axis; });
-        // The golden angle, then a quarter turn: far from the seams' first
-        // places and from each other.
-        for (double angle : {M_PI * (3 - std::sqrt(5.0)), M_PI / 2}) {
-            std::vector<SolidPiece> turned;
-            turned.reserve(arguments.size() + tools.size());
-            std::vector<const SolidPiece*> a, t;
-            bool any = false;
-            for (const auto* list : {&arguments, &tools}) {
-                const bool turning = (list == &tools) == turnTools;
-                for (const SolidPiece* p : *list) {
-                    std::optional<SolidPiece> q = turning ? seamsTurned(*p, angle) : std::nullopt;
-                    any = any || q.has_value();
-                    (list == &tools ? t : a).push_back(q ? &turned.emplace_back(std::move(*q)) : p);
-                }
+        if (op != Op::Fuse || arguments.size() != 1 || tools.size() != 1)
+            throw;
+        std::vector<std::function<SolidPiece()>> others;
+        others.push_back([&] { return runOnce(op, arguments, tools, 0.0, true); });
+        for (double angle : {1.0, 2.0})
+            for (int k : {1, 0}) {
+                const SolidPiece& p = k == 0 ? *arguments.front() : *tools.front();
+                const std::optional<gp_Ax1> axis = axisOfRevolution(p.shape);
+                if (!axis)
+                    continue;
+                others.push_back([&, k, angle, axis] {
+                    const SolidPiece t = turned(p, *axis, angle);
+                    return k == 0 ? runOnce(op, {&t}, tools, 0.0) : runOnce(op, arguments, {&t}, 0.0);
+                });
             }
-            if (!any)
-                break;
+        for (std::size_t i = 0; i < others.size(); ++i) {
             try {
-                SolidPiece r = runOnce(op, a, t, 0.0);
-                verify(op, r, a, t, check);
+                SolidPiece r = others[i]();
+                verify(op, r, arguments, tools, check);
                 return r;
             } catch (const EOleException&) {
+                if (i + 1 == others.size())
+                    throw;
             }
         }
         throw;
@@ -349,21 +428,6 @@ int faceCount(const TopoDS_Shape& shape)
     return n;
 }
 
-// Whether two of the shape's solids have overlapping boxes.
-bool solidsMayOverlap(const TopoDS_Shape& shape)
-{
-    std::vector<Bnd_Box> boxes;
-    for (TopExp_Explorer e(shape, TopAbs_SOLID); e.More(); e.Next()) {
-        Bnd_Box box;
-        BRepBndLib::Add(e.Current(), box);
-        for (const Bnd_Box& other : boxes)
-            if (!box.IsOut(other))
-                return true;
-        boxes.push_back(box);
-    }
-    return false;
-}
-
 // The union of the two results, the one holding the first piece first (its
 // colours stand where the two share a face).
 SolidPiece fusePair(SolidPiece& first, SolidPiece& second, bool check)
@@ -397,17 +461,13 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
         try {
             SolidPiece r = runOnce(Op::Fuse, {set.front()}, tools, 0.0);
             verify(Op::Fuse, r, {set.front()}, tools, check);
-            // Given several overlapping pieces in one go, the kernel at times
-            // hands them back untouched, side by side, with no error; a result
-            // of several solids whose boxes overlap is made again by halves.
-            if (!solidsMayOverlap(r.shape))
-                return r;
+            return r;
         } catch (const EOleException&) {
+            const std::size_t mid = set.size() / 2;
+            SolidPiece left = fuseSet({set.begin(), set.begin() + mid}, true);
+            SolidPiece right = fuseSet({set.begin() + mid, set.end()}, true);
+            return fusePair(left, right, check);
         }
-        const std::size_t mid = set.size() / 2;
-        SolidPiece left = fuseSet({set.begin(), set.begin() + mid}, true);
-        SolidPiece right = fuseSet({set.begin() + mid, set.end()}, true);
-        return fusePair(left, right, check);
     }
     return fusePair(*set[0], *set[1], check);
 }
@@ -563,11 +623,6 @@ SolidBody::SolidBody(const TopoDS_Shape& shape, std::shared_ptr<const SweepRecor
     pieces_.push_back({shape, {}, std::move(sweep), std::move(prism)});
 }
 
-SolidBody::SolidBody(const TopoDS_Shape& shape, const gp_Ax1& axis)
-{
-    pieces_.push_back({shape, {}, nullptr, nullptr, axis});
-}
-
 void SolidBody::build() const
 {
     for (SolidPiece& p : pieces_)
@@ -616,8 +671,6 @@ void SolidBody::transform(const gp_Trsf& t)
     if (!rigid)
         build();
     for (SolidPiece& p : pieces_) {
-        if (p.axis)
-            p.axis->Transform(t);
         if (rigid) {
             if (!p.shape.IsNull())
                 p.shape.Move(TopLoc_Location(t));
@@ -695,7 +748,7 @@ void SolidBody::subtract(SolidBody&& other)
         return;
     }
     SolidPiece& a = pieces_.front();
-    SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr, other.pieces_.front().axis};
+    SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr};
     SolidPiece r = geom::run(geom::Op::Cut, {&a}, {&tool});
     if (geom::solidCount(r.shape) == 0)
         throw EOleException("Ошибка моделирования: после вычитания не осталось тела", kErrModeling);
@@ -720,7 +773,7 @@ void SolidBody::intersect(SolidBody&& other)
     resolve();
     other.resolve();
     SolidPiece& a = pieces_.front();
-    SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr, other.pieces_.front().axis};
+    SolidPiece tool{other.pieces_.front().shape, {}, nullptr, nullptr};
     SolidPiece r = geom::run(geom::Op::Common, {&a}, {&tool});
     if (geom::solidCount(r.shape) == 0)
         throw EOleException("Ошибка моделирования: тела не пересекаются", kErrModeling);

@@ -14,13 +14,11 @@
 #include <Standard_Handle.hxx>
 #include <TopoDS_Shape.hxx>
 #include <TopoDS_TShape.hxx>
-#include <gp_Ax1.hxx>
 #include <gp_Pln.hxx>
 #include <gp_Trsf.hxx>
 
 #include <cstddef>
 #include <memory>
-#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -47,17 +45,12 @@ struct SolidPiece {
     std::shared_ptr<const SweepRecord> sweep;
     // Set while the piece is still the plain extrusion of one face.
     std::shared_ptr<const geom::Prism> prism;
-    // Set while the piece is still a whole solid of revolution: turned about
-    // this axis it stays where it is and only its seams move.
-    std::optional<gp_Ax1> axis = std::nullopt;
 };
 
 class SolidBody {
 public:
     explicit SolidBody(const TopoDS_Shape& shape, std::shared_ptr<const SweepRecord> sweep = nullptr,
                        std::shared_ptr<const geom::Prism> prism = nullptr);
-    // A whole solid of revolution about the axis.
-    SolidBody(const TopoDS_Shape& shape, const gp_Ax1& axis);
 
     // The B-rep, every pending union made. Throws EOleException when the
     // kernel cannot make it; the pieces then stay as they are.

@@ -405,13 +405,6 @@ std::shared_ptr<SolidEntity> solidOf(const TopoDS_Shape& shape)
     return std::make_shared<SolidEntity>(SolidBody(shape));
 }
 
-// A primitive that is a solid of revolution about the line through its
-// centre along Z.
-std::shared_ptr<SolidEntity> revolvedAboutZ(const TopoDS_Shape& shape, const AcadPoint& centre)
-{
-    return std::make_shared<SolidEntity>(SolidBody(shape, gp_Ax1(pnt(centre), gp::DZ())));
-}
-
 } // namespace
 
 IAcad3DSolid IAcadModelSpace::AddExtrudedSolid(const IAcadRegion& region, double height, double taperAngle)
@@ -456,13 +449,8 @@ IAcad3DSolid IAcadModelSpace::AddRevolvedSolid(const IAcadRegion& region, const 
     fpu::CallGuard guard;
     const RegionEntity& r = liveRegion(region);
     const gp_Pnt dir = pnt(axisDirection);
-    const double turn = num(angle);
-    const TopoDS_Shape solid = geom::revolve(r.faces, pnt(axisPoint), gp_Vec(dir.XYZ()), turn);
-    // A whole turn is a solid of revolution: the unions may turn it about
-    // its axis.
-    if (std::fabs(turn) >= 2 * M_PI - 1e-12)
-        return added<IAcad3DSolid>(
-            std::make_shared<SolidEntity>(SolidBody(solid, gp_Ax1(pnt(axisPoint), gp_Dir(dir.XYZ())))));
+    const TopoDS_Shape solid =
+        geom::revolve(r.faces, pnt(axisPoint), gp_Vec(dir.XYZ()), num(angle));
     return added<IAcad3DSolid>(solidOf(solid));
 }
 
@@ -481,25 +469,25 @@ IAcad3DSolid IAcadModelSpace::AddWedge(const AcadPoint& centre, double length, d
 IAcad3DSolid IAcadModelSpace::AddCylinder(const AcadPoint& centre, double radius, double height)
 {
     fpu::CallGuard guard;
-    return added<IAcad3DSolid>(revolvedAboutZ(geom::cylinder(pnt(centre), num(radius), num(height)), centre));
+    return added<IAcad3DSolid>(solidOf(geom::cylinder(pnt(centre), num(radius), num(height))));
 }
 
 IAcad3DSolid IAcadModelSpace::AddCone(const AcadPoint& centre, double baseRadius, double height)
 {
     fpu::CallGuard guard;
-    return added<IAcad3DSolid>(revolvedAboutZ(geom::cone(pnt(centre), num(baseRadius), num(height)), centre));
+    return added<IAcad3DSolid>(solidOf(geom::cone(pnt(centre), num(baseRadius), num(height))));
 }
 
 IAcad3DSolid IAcadModelSpace::AddSphere(const AcadPoint& centre, double radius)
 {
     fpu::CallGuard guard;
-    return added<IAcad3DSolid>(revolvedAboutZ(geom::sphere(pnt(centre), num(radius)), centre));
+    return added<IAcad3DSolid>(solidOf(geom::sphere(pnt(centre), num(radius))));
 }
 
 IAcad3DSolid IAcadModelSpace::AddTorus(const AcadPoint& centre, double torusRadius, double tubeRadius)
 {
     fpu::CallGuard guard;
-    return added<IAcad3DSolid>(revolvedAboutZ(geom::torus(pnt(centre), num(torusRadius), num(tubeRadius)), centre));
+    return added<IAcad3DSolid>(solidOf(geom::torus(pnt(centre), num(torusRadius), num(tubeRadius))));
 }
 
 IAcadLine IAcadModelSpace::AddLine(const AcadPoint& start, const AcadPoint& end)

@@ -247,11 +247,36 @@ void MTextEntity::attachAt(int newAttachment)
 
 // Document
 
-Document::Document(QString name) : name_(std::move(name)) {}
+namespace {
+// Every drawing alive, so that the end of a procedure can finish the
+// unions it left pending in any of them.
+std::vector<Document*>& liveDocuments()
+{
+    static std::vector<Document*> documents;
+    return documents;
+}
+} // namespace
+
+Document::Document(QString name) : name_(std::move(name))
+{
+    liveDocuments().push_back(this);
+}
 
 Document::~Document()
 {
+    std::erase(liveDocuments(), this);
     detachEntities();
+}
+
+void finishPendingUnions()
+{
+    // A copy: finishing a union changes no drawing's list, but stays safe
+    // should a listener open or close one.
+    const std::vector<Document*> documents = liveDocuments();
+    for (const Document* d : documents)
+        for (const auto& e : d->entities())
+            if (e->type() == EntityType::Solid)
+                (void)static_cast<const SolidEntity&>(*e).body.shape();
 }
 
 void Document::detachEntities()

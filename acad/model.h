@@ -218,6 +218,12 @@ private:
     int nextListener_ = 1;
 };
 
+// Makes every union still pending in any drawing, so that a union the
+// kernel refuses fails the procedure that asked for it; throws
+// EOleException as the union would have. A body whose union failed keeps
+// its pieces, which the window shows and STEP saves.
+void finishPendingUnions();
+
 // The drawing program: its open documents and its window. It starts with
 // one drawing, "Чертеж1".
 class Application {

@@ -2,6 +2,7 @@
 
 #include "acad/errors.h"
 #include "acad/fpu.h"
+#include "acad/model.h"
 
 #include <Standard_Failure.hxx>
 
@@ -21,6 +22,8 @@ QString runProcedure(const std::function<void()>& procedure, bool* failed)
             procedure();
             fpu::check();
         }
+        // The unions the layer kept pending belong to this procedure.
+        finishPendingUnions();
         if (failed)
             *failed = false;
         return {};

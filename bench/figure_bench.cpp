@@ -1,14 +1,14 @@
 // Speed of the worker figure's primitives: each one alone, from its working
 // fields to the posed solid, and the 652 shoulder skin capsules of a figure
-// in a row, without their unions; and of the figure's stretches alone over
-// the initial pose, to the finished B-rep. The peak resident memory of the
-// process is reported as a counter (kilobytes).
-#include "figure/primitives.h"
-
+// in a row, without their unions; and of the figure's stretches, each alone
+// from the pose on the figure's pages to its finished body. The peak
+// resident memory of the process is reported as a counter (kilobytes).
 #include "figure/assembly.h"
 #include "figure/figure_panels.h"
+#include "figure/primitives.h"
 #include "figure/stretches.h"
-#include "panel_bench.h"
+
+#include "bench/panel_bench.h"
 
 #include "acad/fields.h"
 #include "acad/interfaces.h"
@@ -143,6 +143,27 @@ void ShoulderSkin652(benchmark::State& state)
     state.counters["peak_kB"] = peakKilobytes();
 }
 
+// The abdomen and pelvis over a fresh drawing in the initial pose, with the
+// final pose and scale, to the body's volume (every union fused).
+void AbdomenStretch(benchmark::State& state)
+{
+    bench::PanelBench b(&figure::createPanels);
+    b.button("BitBtn97", "Panel61")->click(); // the initial pose
+    for (auto _ : state) {
+        figure::Assembly a(b.fields(), b.panel("Panel59"), b.panel("Panel60"));
+        a.readPose();
+        figure::abdomenAndPelvis(a);
+        figure::finalPose(a);
+        benchmark::DoNotOptimize(b.fields().BodySolid.Volume());
+        state.PauseTiming();
+        if (b.ms().Count() != 1)
+            state.SkipWithError("not one body");
+        b.clearDrawing();
+        state.ResumeTiming();
+    }
+    state.counters["peak_kB"] = peakKilobytes();
+}
+
 // The collar and lips over a small seed head group at the head's origin:
 // four revolved pieces coloured and united, the group's B-rep made.
 void CollarAndLips(benchmark::State& state)
@@ -179,6 +200,7 @@ BENCHMARK(PPK)->Unit(benchmark::kMillisecond);
 BENCHMARK(LL)->Unit(benchmark::kMillisecond);
 BENCHMARK(LLK)->Unit(benchmark::kMillisecond);
 BENCHMARK(ShoulderSkin652)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(AbdomenStretch)->Unit(benchmark::kMillisecond);
 BENCHMARK(CollarAndLips)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

@@ -182,6 +182,15 @@ void drawFigure(Assembly& assembly)
         stretch(assembly);
 }
 
+void Assembly::storeGirdleCentre()
+{
+    const Assembly& a = *this;
+    const double B6 = a[A::B6], A6 = a[A::A6];
+    f.Dim09 = std::sin(B6) * 235 * s();
+    f.Dim06 = std::cos(B6) * std::cos(A6) * 235 * s() + 326 * s();
+    f.Dim05 = std::cos(B6) * std::sin(A6) * 235 * s();
+}
+
 void finalPose(Assembly& a)
 {
     acad::WorkingFields& f = a.f;

@@ -99,6 +99,11 @@ public:
     // Moves the solid from `from` to `to`, left in AxisPoint and AxisDirection.
     void move(acad::IAcad3DSolid& solid, const acad::AcadPoint& from, const acad::AcadPoint& to);
 
+    // The girdle centre, 235 above the upper trunk's pivot at y = 326 turned
+    // by B6 about X and A6 about Z, into Dim09, Dim06 and Dim05 in that
+    // order; x is stored with the sign the shoulders and the neck reverse.
+    void storeGirdleCentre();
+
 private:
     PoseEdits edits_;
     const QWidget* bodyPage_;

@@ -61,12 +61,7 @@ void trunkCore(Assembly& a)
         f.BodySolid.Boolean(acad::acUnion, f.GroupSolid);
     }
 
-    // The girdle centre: 235 above the upper trunk's pivot at y = 326,
-    // turned by B6 and A6; x kept with the sign the shoulders reverse.
-    const double B6 = a[Angle::B6], A6 = a[Angle::A6];
-    f.Dim09 = std::sin(B6) * 235 * s;
-    f.Dim06 = std::cos(B6) * std::cos(A6) * 235 * s + 326 * s;
-    f.Dim05 = std::cos(B6) * std::sin(A6) * 235 * s;
+    a.storeGirdleCentre();
 }
 
 } // namespace figure

@@ -6,6 +6,8 @@
 
 #include "figure_fixture.h"
 
+#include <TopExp_Explorer.hxx>
+
 #include <cmath>
 
 namespace {
@@ -44,6 +46,15 @@ protected:
         EXPECT_NEAR(hi[1], y1, 1e-6);
         EXPECT_NEAR(hi[2], z1, 1e-6);
     }
+    // The solids of the drawn body: the legs and the seed ball.
+    int solids()
+    {
+        const auto& solid = static_cast<const acad::SolidEntity&>(*item(0).entity());
+        int n = 0;
+        for (TopExp_Explorer e(solid.body.shape(), TopAbs_SOLID); e.More(); e.Next())
+            ++n;
+        return n;
+    }
     void expectPoint(double x, double y, double z, double ex, double ey, double ez)
     {
         EXPECT_NEAR(x, ex, 1e-9);
@@ -61,6 +72,10 @@ TEST_F(Legs, RestPoseStandsBothLegsStraightDown)
     // sideways and upwards, the hip cylinders (radius 120 about z = −3)
     // backwards, the shins' feet 470 below the knees at y = −450.
     expectBox(-194, -920, -123, 194, 109, 1001);
+    // The shins meet each other and their thighs at the knee balls, the
+    // thighs meet between the hip balls: one solid beside the seed ball,
+    // not four overlapping ones.
+    EXPECT_EQ(solids(), 2);
     const acad::WorkingFields& f = fields();
     expectPoint(f.Dim05, f.Dim06, f.Dim09, -85, -450, 0);
     expectPoint(f.Dim27, f.Dim28, f.Dim29, 85, -450, 0);
@@ -88,6 +103,7 @@ TEST_F(Legs, KneesFollowTheThighAngles)
         expectPoint(f.Dim05, f.Dim06, f.Dim09, c.x, c.y, c.z);
         expectPoint(f.Dim24, f.Dim25, f.Dim26, c.x + 85, c.y, c.z);
         expectPoint(f.Dim27, f.Dim28, f.Dim29, 85, -450, 0); // the left leg stays
+        EXPECT_EQ(solids(), 2); // each shin joined to its thigh at the knee
     }
     EXPECT_NEAR(fields().Dim05, -310, 1e-2);
     EXPECT_NEAR(fields().Dim06, -389.71, 1e-2);
