@@ -164,6 +164,30 @@ void AbdomenStretch(benchmark::State& state)
     state.counters["peak_kB"] = peakKilobytes();
 }
 
+// The collar and lips over a small seed head group at the head's origin:
+// four revolved pieces coloured and united, the group's B-rep made.
+void CollarAndLips(benchmark::State& state)
+{
+    bench::PanelBench b(&figure::createPanels);
+    b.button("BitBtn97", "Panel61")->click(); // the initial pose
+    figure::Assembly a(b.fields(), b.panel("Panel59"), b.panel("Panel60"));
+    a.readPose();
+    WorkingFields& f = b.fields();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.GroupSolid = b.ms().AddSphere(AcadPoint(0, 0, 0), 1);
+        state.ResumeTiming();
+        figure::collarAndLips(a);
+        benchmark::DoNotOptimize(f.GroupSolid.Volume());
+        state.PauseTiming();
+        if (b.ms().Count() != 1)
+            state.SkipWithError("not one head group");
+        b.clearDrawing();
+        state.ResumeTiming();
+    }
+    state.counters["peak_kB"] = peakKilobytes();
+}
+
 } // namespace
 
 BENCHMARK(Myach)->Unit(benchmark::kMillisecond);
@@ -177,6 +201,7 @@ BENCHMARK(LL)->Unit(benchmark::kMillisecond);
 BENCHMARK(LLK)->Unit(benchmark::kMillisecond);
 BENCHMARK(ShoulderSkin652)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(AbdomenStretch)->Unit(benchmark::kMillisecond);
+BENCHMARK(CollarAndLips)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

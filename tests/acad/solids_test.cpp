@@ -1,9 +1,15 @@
 // Booleans, sections, colours and the life of entities.
 #include "drawing_fixture.h"
+#include "support/rings.h"
 
 #include <BRepCheck_Analyzer.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <utility>
 
 using namespace acad;
 
@@ -293,4 +299,86 @@ TEST_F(Solids, ManyUnitedPiecesMakeOneSolid)
     expectBox(body, -1, -1, -1, 60, 1, 1);
     EXPECT_TRUE(BRepCheck_Analyzer(body.entity()->shape()).IsValid());
     EXPECT_EQ(count(body.entity()->shape(), TopAbs_SOLID), 1);
+}
+
+// Rings turned from a circle of two half arcs about the vertical axis, side
+// by side and a little apart in height, as lips are drawn: every revolution
+// starts in the plane of its profile, so the two rings' seams lie side by
+// side where the rings cross.
+class RevolvedRings : public DrawingTest {
+protected:
+    IAcad3DSolid revolved(const Ring& c)
+    {
+        f.SetProfile({{c.R, c.r}, {c.R, -c.r}, {c.R, c.r}});
+        f.MakeProfileRegion({{0, -1}, {1, -1}});
+        IAcad3DSolid s = f.RevolveProfile(AcadPoint(0, 0, 0), AcadPoint(0, 77, 0));
+        s.Move(AcadPoint(0, 0, 0), AcadPoint(c.x, c.y, c.z));
+        return s;
+    }
+    // The same ring as the drawing program's own torus, stood up.
+    IAcad3DSolid torus(const Ring& c)
+    {
+        IAcad3DSolid s = ms().AddTorus(AcadPoint(0, 0, 0), c.R, c.r);
+        s.Rotate3D(AcadPoint(0, 0, 0), AcadPoint(77, 0, 0), -pi / 2);
+        s.Move(AcadPoint(0, 0, 0), AcadPoint(c.x, c.y, c.z));
+        return s;
+    }
+    WorkingFields f{connection};
+};
+
+TEST_F(RevolvedRings, SideBySideUniteIntoOneValidSolidInBothColours)
+{
+    struct Case {
+        const char* name;
+        Ring a, b;
+        bool torusFirst;
+    };
+    const Ring thin{38, 5, -2.5, 75, 92.6};
+    const Case cases[] = {
+        {"thin over thick", thin, {38, 7, 0, 68, 91}, false},
+        {"thin beside thin", thin, {38, 5, 2.5, 75, 92.6}, false},
+        {"thick and thin 3 apart", {38, 7, 0, 0, 0}, {38, 5, 3, 6, 0}, false},
+        {"a torus over a revolved ring", thin, {38, 7, 0, 68, 91}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        IAcad3DSolid a = c.torusFirst ? torus(c.a) : revolved(c.a);
+        a.put_color(1);
+        IAcad3DSolid b = revolved(c.b);
+        b.put_color(5);
+        a.Boolean(acUnion, b);
+        EXPECT_EQ(ms().Count(), 1);
+        const double expected = ringsVolume({c.a, c.b});
+        // The volume of faces the kernel fits to the rings' crossing is
+        // worked out to some 1e-5 of the whole.
+        EXPECT_NEAR(a.Volume(), expected, 1e-5 * expected);
+        const SolidEntity& s = solidOf(a);
+        EXPECT_TRUE(BRepCheck_Analyzer(s.shape()).IsValid());
+        EXPECT_EQ(count(s.shape(), TopAbs_SOLID), 1);
+        std::set<int> colours;
+        for (TopExp_Explorer e(s.shape(), TopAbs_FACE); e.More(); e.Next())
+            colours.insert(s.faceColour(e.Current()).index);
+        EXPECT_EQ(colours, (std::set<int>{1, 5}));
+        // Nothing of the rings moved: their reach across and up.
+        expectBox(a, std::min(c.a.x - c.a.R - c.a.r, c.b.x - c.b.R - c.b.r),
+                  std::min(c.a.y - c.a.r, c.b.y - c.b.r), std::min(c.a.z - c.a.R - c.a.r, c.b.z - c.b.R - c.b.r),
+                  std::max(c.a.x + c.a.R + c.a.r, c.b.x + c.b.R + c.b.r), std::max(c.a.y + c.a.r, c.b.y + c.b.r),
+                  std::max(c.a.z + c.a.R + c.a.r, c.b.z + c.b.R + c.b.r), 1e-6);
+        a.Delete();
+    }
+}
+
+TEST_F(RevolvedRings, SeveralUnitedInOneGoMakeOneSolid)
+{
+    // Lips at twice their size: given the three rings at once the kernel
+    // may hand them back untouched side by side.
+    const std::vector<Ring> rings = {{76, 10, -5, 150, 185.2}, {76, 10, 5, 150, 185.2}, {76, 14, 0, 136, 182}};
+    IAcad3DSolid body = revolved(rings[0]);
+    for (std::size_t k = 1; k < rings.size(); ++k)
+        body.Boolean(acUnion, revolved(rings[k]));
+    EXPECT_EQ(ms().Count(), 1);
+    EXPECT_EQ(count(body.entity()->shape(), TopAbs_SOLID), 1);
+    EXPECT_TRUE(BRepCheck_Analyzer(body.entity()->shape()).IsValid());
+    const double expected = ringsVolume(rings);
+    EXPECT_NEAR(body.Volume(), expected, 1e-5 * expected);
 }
