@@ -43,6 +43,10 @@ MetricThreadPanel::MetricThreadPanel(shell::PanelContext& context, QWidget* pare
 
 MetricThreadPanel::~MetricThreadPanel() = default;
 
+namespace {
+constexpr int kMostPitches = 300;
+} // namespace
+
 void MetricThreadPanel::BitBtn39Click()
 {
     acad::WorkingFields& f = w();
@@ -57,6 +61,10 @@ void MetricThreadPanel::BitBtn39Click()
         throw acad::Exception(QStringLiteral("Шаг резьбы Р должен быть больше нуля"));
     if (!(D > 0) || !(L > 0))
         throw acad::Exception(QStringLiteral("Диаметр D и длина резьбы L должны быть больше нуля"));
+    // Each pitch of length is a turn swept in 36 pieces: a length of
+    // thousands of pitches would run for minutes and fill the memory.
+    if (L > kMostPitches * P)
+        throw acad::Exception(QStringLiteral("Длина резьбы L больше %1 шагов Р: столько витков не строится").arg(kMostPitches));
     const double R = D / 2;
     const double t = std::sin(pi / 6) / std::cos(pi / 6);
     // The root of the profile must stay off the axis, or the turns cut

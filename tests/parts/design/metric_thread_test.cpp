@@ -197,6 +197,7 @@ TEST_F(MetricThread, BadInputIsRefusedBeforeAnythingIsDrawn)
     const QString pitch = QStringLiteral("Шаг резьбы Р должен быть больше нуля.");
     const QString sizes = QStringLiteral("Диаметр D и длина резьбы L должны быть больше нуля.");
     const QString small = QStringLiteral("Диаметр D слишком мал для шага резьбы Р.");
+    const QString tooLong = QStringLiteral("Длина резьбы L больше 300 шагов Р: столько витков не строится.");
     const struct {
         QString D, P, L, message;
     } cases[] = {
@@ -209,6 +210,9 @@ TEST_F(MetricThread, BadInputIsRefusedBeforeAnythingIsDrawn)
         // The root radius D/2 - 7H/8 must stay above the axis: D > 7H/4.
         {num(10), num(10), num(10), small},
         {num(1.5), num(1), num(15), small},
+        // 300 pitches at most; a huge L would turn for hours.
+        {num(10), num(1.5), num(450.0001), tooLong},
+        {num(10), num(1.5), "99999999999999999999", tooLong},
         {num(10), num(1.5), "", notAFloat("")},
         {"M10", num(1.5), num(15), notAFloat("M10")},
         {num(10), "1,5,", num(15), notAFloat("1,5,")},
