@@ -188,6 +188,24 @@ void CollarAndLips(benchmark::State& state)
     state.counters["peak_kB"] = peakKilobytes();
 }
 
+// "3D" from the initial pose: every stretch drawn so far, the final pose
+// and scale, to the body's volume.
+void WholeFigure(benchmark::State& state)
+{
+    bench::PanelBench b(&figure::createPanels);
+    b.button("BitBtn97", "Panel61")->click(); // the initial pose
+    for (auto _ : state) {
+        b.button("BitBtn57", "Panel61")->click();
+        benchmark::DoNotOptimize(b.fields().BodySolid.Volume());
+        state.PauseTiming();
+        if (b.ms().Count() != 1)
+            state.SkipWithError("not one body");
+        b.clearDrawing();
+        state.ResumeTiming();
+    }
+    state.counters["peak_kB"] = peakKilobytes();
+}
+
 } // namespace
 
 BENCHMARK(Myach)->Unit(benchmark::kMillisecond);
@@ -202,6 +220,7 @@ BENCHMARK(LLK)->Unit(benchmark::kMillisecond);
 BENCHMARK(ShoulderSkin652)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(AbdomenStretch)->Unit(benchmark::kMillisecond);
 BENCHMARK(CollarAndLips)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeFigure)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
