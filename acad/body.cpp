@@ -160,9 +160,31 @@ SolidPiece privateCopy(const SolidPiece& piece)
 // Runs the kernel's operation destructively, on private copies of the
 // operands: it may then keep what it computed on the operands' edges instead
 // of working it out again on every query.
+// Beyond this distance from the origin (100 km) a coordinate keeps fewer
+// digits below the millimetre than the kernel's tolerance needs.
+constexpr double kFarthest = 1e8;
+
+bool beyondReach(const TopoDS_Shape& shape)
+{
+    Bnd_Box box;
+    BRepBndLib::Add(shape, box);
+    if (box.IsVoid())
+        return false;
+    double x0, y0, z0, x1, y1, z1;
+    box.Get(x0, y0, z0, x1, y1, z1);
+    for (double v : {x0, y0, z0, x1, y1, z1})
+        if (!(std::fabs(v) < kFarthest))
+            return true;
+    return false;
+}
+
 SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArguments,
                    const std::vector<const SolidPiece*>& originalTools, double fuzzy, bool swapRoles = false)
 {
+    for (const auto* list : {&originalArguments, &originalTools})
+        for (const SolidPiece* p : *list)
+            if (beyondReach(p->shape))
+                modelingError(std::string(opName(op)) + ": тело дальше 100 км от начала координат");
     std::vector<SolidPiece> copies;
     copies.reserve(originalArguments.size() + originalTools.size());
     std::vector<const SolidPiece*> arguments, tools;

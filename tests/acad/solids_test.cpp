@@ -382,3 +382,24 @@ TEST_F(RevolvedRings, SeveralUnitedInOneGoMakeOneSolid)
     const double expected = ringsVolume(rings);
     EXPECT_NEAR(body.Volume(), expected, 1e-5 * expected);
 }
+
+// Solids 100 km and more from the origin keep too few digits below the
+// millimetre for the kernel's tolerance: their Booleans are refused at once
+// instead of running on without end.
+TEST_F(Solids, BooleansBeyondAHundredKilometresAreRefused)
+{
+    IAcadModelSpace space = ms();
+    IAcad3DSolid a = space.AddBox(AcadPoint(0, 0, 0), 2, 2, 2);
+    IAcad3DSolid b = space.AddBox(AcadPoint(0, 1, 0), 2, 2, 2);
+    a.Move(AcadPoint(0, 0, 0), AcadPoint(1e20, 0, 0));
+    b.Move(AcadPoint(0, 0, 0), AcadPoint(1e20, 0, 0));
+    try {
+        a.Boolean(acSubtraction, b);
+        ADD_FAILURE() << "the cut was made";
+    } catch (const EOleException& e) {
+        EXPECT_EQ(std::string(e.what()), "Ошибка моделирования: вычитание: тело дальше 100 км от начала координат");
+    }
+    IAcad3DSolid near = space.AddBox(AcadPoint(9e7, 0, 0), 2, 2, 2);
+    near.Boolean(acUnion, space.AddBox(AcadPoint(9e7, 1, 0), 2, 2, 2));
+    EXPECT_NEAR(near.Volume(), 12, 1e-6);
+}
