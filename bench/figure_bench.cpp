@@ -14,6 +14,7 @@
 #include "acad/interfaces.h"
 #include "acad/model.h"
 
+#include <functional>
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -143,67 +144,61 @@ void ShoulderSkin652(benchmark::State& state)
     state.counters["peak_kB"] = peakKilobytes();
 }
 
-// The abdomen and pelvis over a fresh drawing in the initial pose, with the
-// final pose and scale, to the body's volume (every union fused).
-void AbdomenStretch(benchmark::State& state)
+// A press of the figure's pages over a fresh drawing in the initial pose,
+// timed to the finished B-rep of `solid` (every union made): `prepare`
+// sets the drawing up untimed, `run` draws.
+void figurePress(benchmark::State& state, const std::function<void(bench::PanelBench&)>& prepare,
+                 const std::function<void(bench::PanelBench&)>& run, IAcad3DSolid WorkingFields::*solid)
 {
     bench::PanelBench b(&figure::createPanels);
     b.button("BitBtn97", "Panel61")->click(); // the initial pose
     for (auto _ : state) {
+        state.PauseTiming();
+        prepare(b);
+        state.ResumeTiming();
+        run(b);
+        benchmark::DoNotOptimize((b.fields().*solid).Volume());
+        state.PauseTiming();
+        if (b.ms().Count() != 1)
+            state.SkipWithError("not one solid");
+        b.clearDrawing();
+        state.ResumeTiming();
+    }
+    state.counters["peak_kB"] = peakKilobytes();
+}
+
+void noPreparation(bench::PanelBench&) {}
+
+// The abdomen and pelvis with the final pose and scale.
+void AbdomenStretch(benchmark::State& state)
+{
+    figurePress(state, &noPreparation, [](bench::PanelBench& b) {
         figure::Assembly a(b.fields(), b.panel("Panel59"), b.panel("Panel60"));
         a.readPose();
         figure::abdomenAndPelvis(a);
         figure::finalPose(a);
-        benchmark::DoNotOptimize(b.fields().BodySolid.Volume());
-        state.PauseTiming();
-        if (b.ms().Count() != 1)
-            state.SkipWithError("not one body");
-        b.clearDrawing();
-        state.ResumeTiming();
-    }
-    state.counters["peak_kB"] = peakKilobytes();
+    }, &WorkingFields::BodySolid);
 }
 
 // The collar and lips over a small seed head group at the head's origin:
-// four revolved pieces coloured and united, the group's B-rep made.
+// four revolved pieces coloured and united.
 void CollarAndLips(benchmark::State& state)
 {
-    bench::PanelBench b(&figure::createPanels);
-    b.button("BitBtn97", "Panel61")->click(); // the initial pose
-    figure::Assembly a(b.fields(), b.panel("Panel59"), b.panel("Panel60"));
-    a.readPose();
-    WorkingFields& f = b.fields();
-    for (auto _ : state) {
-        state.PauseTiming();
-        f.GroupSolid = b.ms().AddSphere(AcadPoint(0, 0, 0), 1);
-        state.ResumeTiming();
-        figure::collarAndLips(a);
-        benchmark::DoNotOptimize(f.GroupSolid.Volume());
-        state.PauseTiming();
-        if (b.ms().Count() != 1)
-            state.SkipWithError("not one head group");
-        b.clearDrawing();
-        state.ResumeTiming();
-    }
-    state.counters["peak_kB"] = peakKilobytes();
+    figurePress(
+        state, [](bench::PanelBench& b) { b.fields().GroupSolid = b.ms().AddSphere(AcadPoint(0, 0, 0), 1); },
+        [](bench::PanelBench& b) {
+            figure::Assembly a(b.fields(), b.panel("Panel59"), b.panel("Panel60"));
+            a.readPose();
+            figure::collarAndLips(a);
+        },
+        &WorkingFields::GroupSolid);
 }
 
-// "3D" from the initial pose: every stretch drawn so far, the final pose
-// and scale, to the body's volume.
+// "3D": every stretch drawn so far, the final pose and scale.
 void WholeFigure(benchmark::State& state)
 {
-    bench::PanelBench b(&figure::createPanels);
-    b.button("BitBtn97", "Panel61")->click(); // the initial pose
-    for (auto _ : state) {
-        b.button("BitBtn57", "Panel61")->click();
-        benchmark::DoNotOptimize(b.fields().BodySolid.Volume());
-        state.PauseTiming();
-        if (b.ms().Count() != 1)
-            state.SkipWithError("not one body");
-        b.clearDrawing();
-        state.ResumeTiming();
-    }
-    state.counters["peak_kB"] = peakKilobytes();
+    figurePress(state, &noPreparation, [](bench::PanelBench& b) { b.button("BitBtn57", "Panel61")->click(); },
+                &WorkingFields::BodySolid);
 }
 
 } // namespace
