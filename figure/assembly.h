@@ -99,6 +99,12 @@ public:
     // Moves the solid from `from` to `to`, left in AxisPoint and AxisDirection.
     void move(acad::IAcad3DSolid& solid, const acad::AcadPoint& from, const acad::AcadPoint& to);
 
+    // The skin colour as the head read it from its edits, just before its
+    // ears were added: headFirst sets it when it colours the head group, and
+    // headFace colours the group again from it without reading the edits a
+    // second time. Nothing else reads or writes it.
+    Rgb headSkin{};
+
 private:
     PoseEdits edits_;
     const QWidget* bodyPage_;
