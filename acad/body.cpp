@@ -12,6 +12,9 @@
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepCheck_Analyzer.hxx>
+#include <BRepClass3d_SolidClassifier.hxx>
+#include <BRepTopAdaptor_FClass2d.hxx>
+#include <BRepAdaptor_Surface.hxx>
 #include <BRepGProp.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepTools.hxx>
@@ -155,7 +158,7 @@ SolidPiece privateCopy(const SolidPiece& piece)
 // operands: it may then keep what it computed on the operands' edges instead
 // of working it out again on every query.
 SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArguments,
-                   const std::vector<const SolidPiece*>& originalTools, double fuzzy)
+                   const std::vector<const SolidPiece*>& originalTools, double fuzzy, bool swapped = false)
 {
     std::vector<SolidPiece> copies;
     copies.reserve(originalArguments.size() + originalTools.size());
@@ -175,8 +178,10 @@ SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArgument
         a.Append(p->shape);
     for (const SolidPiece* p : tools)
         t.Append(p->shape);
-    algo.SetArguments(a);
-    algo.SetTools(t);
+    // A union is the same whichever side a piece is given on, and the
+    // kernel does not always make it the same.
+    algo.SetArguments(swapped ? t : a);
+    algo.SetTools(swapped ? a : t);
     algo.SetRunParallel(false);
     algo.SetNonDestructive(false);
     if (fuzzy > 0)
@@ -202,6 +207,60 @@ double size(const TopoDS_Shape& shape)
     return std::sqrt(box.SquareExtent());
 }
 
+int faceCount(const TopoDS_Shape& shape);
+
+// Points inside the faces of the shape: a grid of each face's parameters,
+// the points that lie inside the face.
+std::vector<gp_Pnt> facePoints(const TopoDS_Shape& shape)
+{
+    constexpr int n = 6;
+    std::vector<gp_Pnt> points;
+    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next()) {
+        const TopoDS_Face& face = TopoDS::Face(e.Current());
+        double u0, u1, v0, v1;
+        BRepTools::UVBounds(face, u0, u1, v0, v1);
+        BRepTopAdaptor_FClass2d inside(face, Precision::PConfusion());
+        const BRepAdaptor_Surface surface(face);
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j) {
+                const gp_Pnt2d uv(u0 + (i + 0.5) / n * (u1 - u0), v0 + (j + 0.5) / n * (v1 - v0));
+                if (inside.Perform(uv) == TopAbs_IN)
+                    points.push_back(surface.Value(uv.X(), uv.Y()));
+            }
+    }
+    return points;
+}
+
+// Whether every piece lies in the union: points spread over the faces of
+// each piece are inside the union or on its boundary. A kernel may leave a
+// piece out of a union altogether and still give a valid solid of a
+// plausible volume. A piece of many faces is the body so far: the largest
+// such is left to the volume check, its faces would be most of the cost.
+bool holdsEveryPiece(const TopoDS_Shape& united, const std::vector<const SolidPiece*>& arguments,
+                     const std::vector<const SolidPiece*>& tools)
+{
+    std::vector<const SolidPiece*> pieces(arguments);
+    pieces.insert(pieces.end(), tools.begin(), tools.end());
+    std::vector<int> faces;
+    for (const SolidPiece* p : pieces)
+        faces.push_back(faceCount(p->shape));
+    std::size_t largest = std::max_element(faces.begin(), faces.end()) - faces.begin();
+    if (faces[largest] <= 64)
+        largest = pieces.size();
+    BRepClass3d_SolidClassifier classifier(united);
+    const double tolerance = 1e-6 * std::max(size(united), 1.0);
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        if (k == largest)
+            continue;
+        for (const gp_Pnt& point : facePoints(pieces[k]->shape)) {
+            classifier.Perform(point, tolerance);
+            if (classifier.State() == TopAbs_OUT)
+                return false;
+        }
+    }
+    return true;
+}
+
 // A result that the kernel reported as made can still be wrong: a union
 // without a solid, or one holding less than its largest piece or more than
 // all of them together, is a failure. With `check` the result is also
@@ -212,6 +271,8 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
     const int solids = solidCount(r.shape);
     if (op == Op::Fuse && solids == 0)
         modelingError("объединение: тело пропало");
+    if (op == Op::Fuse && !holdsEveryPiece(r.shape, arguments, tools))
+        modelingError("объединение: часть тела пропала");
     if (!check || solids == 0)
         return;
     const double volume = checkSolid(r.shape, opName(op));
@@ -228,21 +289,39 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
         modelingError("объединение: объем не сходится");
 }
 
-// Runs an operation; on failure once more with a small fuzzy tolerance.
+// Runs an operation; on failure once more with a small fuzzy tolerance. A
+// union is tried also with its pieces given the other way round, and last
+// with a tolerance a hundred times larger (a piece that the kernel leaves
+// out of the union at the small ones can come in at the larger).
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true)
 {
-    try {
-        SolidPiece r = runOnce(op, arguments, tools, 0.0);
-        verify(op, r, arguments, tools, check);
-        return r;
-    } catch (const EOleException&) {
-        double extent = 0;
-        for (const SolidPiece* p : arguments)
-            extent = std::max(extent, size(p->shape));
-        SolidPiece r = runOnce(op, arguments, tools, 1e-7 * std::max(extent, 1.0));
-        verify(op, r, arguments, tools, check);
-        return r;
+    double extent = 0;
+    for (const SolidPiece* p : arguments)
+        extent = std::max(extent, size(p->shape));
+    const double fuzzy = 1e-7 * std::max(extent, 1.0);
+    struct Attempt {
+        double fuzzy;
+        bool swapped;
+    };
+    std::vector<Attempt> attempts = {{0.0, false}};
+    if (op == Op::Fuse)
+        attempts.push_back({0.0, true});
+    attempts.push_back({fuzzy, false});
+    if (op == Op::Fuse) {
+        attempts.push_back({fuzzy, true});
+        attempts.push_back({100 * fuzzy, false});
+        attempts.push_back({100 * fuzzy, true});
+    }
+    for (std::size_t i = 0;; ++i) {
+        try {
+            SolidPiece r = runOnce(op, arguments, tools, attempts[i].fuzzy, attempts[i].swapped);
+            verify(op, r, arguments, tools, check);
+            return r;
+        } catch (const EOleException&) {
+            if (i + 1 == attempts.size())
+                throw;
+        }
     }
 }
 
@@ -459,11 +538,33 @@ std::optional<SolidPiece> cutPrism(const SolidPiece& receiver, const SolidPiece&
     return std::nullopt;
 }
 
+namespace {
+SolidPiece fuseTree(std::vector<SolidPiece> pieces, std::size_t chunk);
+} // namespace
+
 SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
 {
-    chunk = std::max<std::size_t>(chunk, 2);
     if (pieces.size() == 1)
         return std::move(pieces.front());
+    const std::vector<SolidPiece> given = pieces;
+    try {
+        return fuseTree(std::move(pieces), chunk);
+    } catch (const EOleException&) {
+        // Last, one piece after the other, in the order they were united.
+        SolidPiece united = given.front();
+        for (std::size_t i = 1; i < given.size(); ++i) {
+            SolidPiece next = given[i];
+            united = fusePair(united, next, i + 1 == given.size());
+        }
+        return united;
+    }
+}
+
+namespace {
+
+SolidPiece fuseTree(std::vector<SolidPiece> pieces, std::size_t chunk)
+{
+    chunk = std::max<std::size_t>(chunk, 2);
     while (pieces.size() > 1) {
         // Intermediate results are checked through the final one.
         const bool last = pieces.size() <= chunk;
@@ -479,6 +580,8 @@ SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
     }
     return std::move(pieces.front());
 }
+
+} // namespace
 
 } // namespace geom
 

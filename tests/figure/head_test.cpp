@@ -256,6 +256,19 @@ TEST_F(Head, GroupAboutTheHeadFrameInTheSkinColourBeforeTheEars)
         EXPECT_EQ(inside(p.ear->at(p.u, p.v, p.w)), p.solid);
     }
 
+    // Both jaw cylinders are there: points 1 inside their outer sides, 30
+    // and 50 from their bases, mirrored.
+    for (double sigma : {-1.0, 1.0})
+        for (double t : {30.0, 50.0}) {
+            const double a = rad(11 * sigma), b = rad(25);
+            const gp_Vec d(std::sin(a) * std::cos(b), std::cos(a) * std::cos(b), -std::sin(b));
+            gp_Vec out = gp_Vec(sigma, 0, 0) - d * (sigma * d.X());
+            out.Normalize();
+            const gp_Pnt p = gp_Pnt(34 * sigma, 61, 77).Translated(d * t + out * 36);
+            SCOPED_TRACE(testing::Message() << "jaw cylinder " << sigma << " " << t);
+            EXPECT_TRUE(inside(p));
+        }
+
     // The bank as the face's stretch finds it: the last rear jaw cylinder's
     // fields, the left ear's move.
     const acad::WorkingFields& f = fields();
@@ -280,7 +293,8 @@ TEST_F(Head, TwiceTheHeightDoublesTheGroup)
     const double volume = item(1).as<acad::IAcad3DSolid>().Volume();
     EXPECT_GT(volume, 8 * lowerVolume());
     EXPECT_LT(volume, 8 * upperVolume());
-    EXPECT_FALSE(inside(kRightRecess.at(49.5 * 2, 35 * 2, 19 * 2)));
+    const gp_Pnt groove = kRightRecess.at(49.5, 35, 19);
+    EXPECT_FALSE(inside(gp_Pnt(groove.XYZ() * 2)));
 }
 
 TEST_F(Head, BadSkinTextLeavesTheGroupWithoutEarsOrColour)
@@ -294,3 +308,5 @@ TEST_F(Head, BadSkinTextLeavesTheGroupWithoutEarsOrColour)
     expectHeadBox(1, -88, 88);
     EXPECT_FALSE(inside(kRightEar.at(45, 35, 5)));
 }
+
+
