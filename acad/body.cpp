@@ -35,6 +35,8 @@
 #include <gp_Pln.hxx>
 
 #include <algorithm>
+#include <BRepExtrema_DistShapeShape.hxx>
+#include <BRepBuilderAPI_MakeVertex.hxx>
 #include <cmath>
 #include <future>
 #include <optional>
@@ -254,7 +256,12 @@ bool holdsEveryPiece(const TopoDS_Shape& united, const std::vector<const SolidPi
             continue;
         for (const gp_Pnt& point : facePoints(pieces[k]->shape)) {
             classifier.Perform(point, tolerance);
-            if (classifier.State() == TopAbs_OUT)
+            if (classifier.State() != TopAbs_OUT)
+                continue;
+            // The classifier can take a point of the boundary for one
+            // outside: only a point off the boundary is a piece left out.
+            const BRepExtrema_DistShapeShape distance(BRepBuilderAPI_MakeVertex(point).Vertex(), united);
+            if (!distance.IsDone() || distance.Value() > tolerance)
                 return false;
         }
     }
