@@ -1,8 +1,14 @@
 // Speed of the worker figure's primitives: each one alone, from its working
 // fields to the posed solid, and the 652 shoulder skin capsules of a figure
-// in a row, without their unions. The peak resident memory of the process is
-// reported as a counter (kilobytes).
+// in a row, without their unions; and of single stretches of the figure.
+// The peak resident memory of the process is reported as a counter
+// (kilobytes).
 #include "figure/primitives.h"
+
+#include "bench/panel_bench.h"
+#include "figure/assembly.h"
+#include "figure/figure_panels.h"
+#include "figure/stretches.h"
 
 #include "acad/fields.h"
 #include "acad/interfaces.h"
@@ -137,6 +143,24 @@ void ShoulderSkin652(benchmark::State& state)
     state.counters["peak_kB"] = peakKilobytes();
 }
 
+// The head's first stretch alone on the initial pose: skull, face masses,
+// jaw, ear recesses, skin colour and ears, up to the head group's B-rep.
+void HeadFirst(benchmark::State& state)
+{
+    bench::PanelBench b(&figure::createPanels);
+    b.button("BitBtn97", "Panel61")->click();
+    figure::Assembly a(b.fields(), b.panel("Panel59"), b.panel("Panel60"));
+    a.readPose();
+    for (auto _ : state) {
+        figure::headFirst(a);
+        benchmark::DoNotOptimize(b.fields().GroupSolid.entity()->shape());
+        state.PauseTiming();
+        b.clearDrawing();
+        state.ResumeTiming();
+    }
+    state.counters["peak_kB"] = peakKilobytes();
+}
+
 } // namespace
 
 BENCHMARK(Myach)->Unit(benchmark::kMillisecond);
@@ -149,5 +173,9 @@ BENCHMARK(PPK)->Unit(benchmark::kMillisecond);
 BENCHMARK(LL)->Unit(benchmark::kMillisecond);
 BENCHMARK(LLK)->Unit(benchmark::kMillisecond);
 BENCHMARK(ShoulderSkin652)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(HeadFirst)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return bench::run(argc, argv);
+}
