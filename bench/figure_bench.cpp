@@ -10,6 +10,11 @@
 
 #include "bench/panel_bench.h"
 
+#include "bench/panel_bench.h"
+#include "figure/assembly.h"
+#include "figure/figure_panels.h"
+#include "figure/stretches.h"
+
 #include "acad/fields.h"
 #include "acad/interfaces.h"
 #include "acad/model.h"
@@ -194,6 +199,17 @@ void CollarAndLips(benchmark::State& state)
         &WorkingFields::GroupSolid);
 }
 
+// The head's first stretch alone: skull, face masses, jaw, ear recesses,
+// skin colour and ears, up to the head group's B-rep.
+void HeadFirst(benchmark::State& state)
+{
+    figurePress(state, &noPreparation, [](bench::PanelBench& b) {
+        figure::Assembly a(b.fields(), b.panel("Panel59"), b.panel("Panel60"));
+        a.readPose();
+        figure::headFirst(a);
+    }, &WorkingFields::GroupSolid);
+}
+
 // "3D": every stretch drawn so far, the final pose and scale.
 void WholeFigure(benchmark::State& state)
 {
@@ -215,6 +231,7 @@ BENCHMARK(LLK)->Unit(benchmark::kMillisecond);
 BENCHMARK(ShoulderSkin652)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(AbdomenStretch)->Unit(benchmark::kMillisecond);
 BENCHMARK(CollarAndLips)->Unit(benchmark::kMillisecond);
+BENCHMARK(HeadFirst)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(WholeFigure)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)

@@ -402,4 +402,77 @@ TEST_F(Solids, BooleansBeyondAHundredKilometresAreRefused)
     IAcad3DSolid near = space.AddBox(AcadPoint(9e7, 0, 0), 2, 2, 2);
     near.Boolean(acUnion, space.AddBox(AcadPoint(9e7, 1, 0), 2, 2, 2));
     EXPECT_NEAR(near.Volume(), 12, 1e-6);
+namespace {
+
+// Balls and frusta made as the figure makes them: a half disc revolved
+// about X, a frustum's outline revolved about Y, tilted about X, turned
+// about Z and moved into place.
+class Pieces : public DrawingTest {
+protected:
+    IAcad3DSolid ball(double r, double x, double y, double z)
+    {
+        f.SetProfile({{-r, 0}, {r, 0}, {-r, 0}});
+        f.MakeProfileRegion({{0, -std::tan(pi / 4)}});
+        IAcad3DSolid s = f.RevolveProfile(AcadPoint(0, 0, 0), AcadPoint(77, 0, 0));
+        s.Move(AcadPoint(0, 0, 0), AcadPoint(x, y, z));
+        return s;
+    }
+    IAcad3DSolid frustum(double r1, double r2, double length, double x, double y, double z, double tilt, double turn)
+    {
+        f.SetProfile({{0, 0}, {r1, 0}, {r2, length}, {0, length}, {0, 0}});
+        f.MakeProfileRegion();
+        IAcad3DSolid s = f.RevolveProfile(AcadPoint(0, 0, 0), AcadPoint(0, 77, 0));
+        s.Rotate3D(AcadPoint(77, 0, 0), AcadPoint(0, 0, 0), tilt * pi / 180);
+        s.Rotate3D(AcadPoint(0, 0, 77), AcadPoint(0, 0, 0), turn * pi / 180);
+        s.Move(AcadPoint(0, 0, 0), AcadPoint(x, y, z));
+        return s;
+    }
+    // A head: the neck and skull revolved, with balls and frusta on it.
+    IAcad3DSolid head(bool buildEach)
+    {
+        f.SetProfile({{-87.39, 177.97}, {-87.39, 128.39}, {-86.67, 124.42}, {-81.15, 107.58}, {-75.78, 95.6},
+                      {-75, 94.07}, {-68.73, 83.28}, {-55.46, 62.96}, {-52.95, 58.06}, {-55, 0}, {0, 0},
+                      {0, 177.97}, {-87.39, 177.97}});
+        f.MakeProfileRegion();
+        IAcad3DSolid group = f.RevolveProfile(AcadPoint(0, 0, 0), AcadPoint(0, 77, 0));
+        auto unite = [&](const IAcad3DSolid& piece) {
+            group.Boolean(acUnion, piece);
+            if (buildEach)
+                group.Volume();
+        };
+        unite(ball(55, 0, 0, 0));
+        unite(ball(88, 0, 182.2, 33.03));
+        unite(ball(88, 0, 177.13, -4.46));
+        unite(ball(88, 0, 181.2, 6.64));
+        for (double s : {-1, 1})
+            unite(ball(80, 8 * s, 179.79, 46));
+        for (double s : {-1, 1}) {
+            unite(frustum(20, 48, 53, 36 * s, 34, 96, 24.25, -9.75 * s));
+            unite(frustum(48, 43.5, 53, 29.5 * s, 112.5, 62.5, 25, 20 * s));
+            unite(frustum(16, 0, 35, 26 * s, 112, 104.5, -51, -40 * s));
+        }
+        for (const auto& [x, y] : {std::pair{26.0, 91.0}, {23.5, 96.0}, {26.0, 101.0}, {26.0, 104.0}, {26.0, 107.0},
+                                   {26.5, 117.0}})
+            for (double s : {-1, 1})
+                unite(ball(49, x * s, y, 70));
+        return group;
+    }
+    WorkingFields f{connection};
+};
+
+} // namespace
+
+TEST_F(Pieces, ManyPendingUnionsLoseNoPiece)
+{
+    // United one by one, each union made at once; then all of them pending
+    // and made together, where the kernel can drop a piece from the result
+    // and still hand back a valid solid.
+    const double oneByOne = head(true).Volume();
+    IAcad3DSolid together = head(false);
+    EXPECT_NEAR(together.Volume(), oneByOne, 1e-6 * oneByOne);
+    AcadPoint lo, hi;
+    together.GetBoundingBox(lo, hi);
+    EXPECT_NEAR(lo[1], -55, 1e-6); // the neck ball's foot
+    EXPECT_NEAR(hi[1], 270.2, 1e-6);
+    EXPECT_TRUE(BRepCheck_Analyzer(together.entity()->shape()).IsValid());
 }
