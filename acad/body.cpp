@@ -12,6 +12,7 @@
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepCheck_Analyzer.hxx>
+#include <BRepClass3d_SolidClassifier.hxx>
 #include <BRepGProp.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepTools.hxx>
@@ -21,6 +22,7 @@
 #include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
 #include <Geom_Plane.hxx>
+#include <Precision.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
@@ -202,16 +204,46 @@ double size(const TopoDS_Shape& shape)
     return std::sqrt(box.SquareExtent());
 }
 
+// The piece's centre of mass when it lies inside the piece.
+std::optional<gp_Pnt> innerPoint(const TopoDS_Shape& piece)
+{
+    GProp_GProps props;
+    BRepGProp::VolumeProperties(piece, props);
+    if (!(props.Mass() > 0))
+        return std::nullopt;
+    const gp_Pnt centre = props.CentreOfMass();
+    BRepClass3d_SolidClassifier inPiece(piece, centre, Precision::Confusion());
+    if (inPiece.State() != TopAbs_IN)
+        return std::nullopt;
+    return centre;
+}
+
+bool outside(const TopoDS_Shape& shape, const gp_Pnt& point)
+{
+    for (TopExp_Explorer e(shape, TopAbs_SOLID); e.More(); e.Next()) {
+        BRepClass3d_SolidClassifier in(e.Current(), point, Precision::Confusion());
+        if (in.State() != TopAbs_OUT)
+            return false;
+    }
+    return true;
+}
+
 // A result that the kernel reported as made can still be wrong: a union
-// without a solid, or one holding less than its largest piece or more than
-// all of them together, is a failure. With `check` the result is also
-// checked as a solid; otherwise a later check covers it.
+// without a solid, one that leaves a piece's centre outside (the kernel
+// has dropped a part of that piece), or one holding less than its largest
+// piece or more than all of them together, is a failure. With `check` the
+// result is also checked as a solid; otherwise a later check covers it.
 void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& arguments,
             const std::vector<const SolidPiece*>& tools, bool check)
 {
     const int solids = solidCount(r.shape);
     if (op == Op::Fuse && solids == 0)
         modelingError("объединение: тело пропало");
+    if (op == Op::Fuse)
+        for (const auto* list : {&arguments, &tools})
+            for (const SolidPiece* p : *list)
+                if (const std::optional<gp_Pnt> centre = innerPoint(p->shape); centre && outside(r.shape, *centre))
+                    modelingError("объединение: часть тела пропала");
     if (!check || solids == 0)
         return;
     const double volume = checkSolid(r.shape, opName(op));
