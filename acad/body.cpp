@@ -4,6 +4,7 @@
 #include "acad/geometry_loop.h"
 
 #include <BRepAdaptor_Curve.hxx>
+#include <BRepAdaptor_Surface.hxx>
 #include <BRepAlgoAPI_Common.hxx>
 #include <BRepAlgoAPI_Cut.hxx>
 #include <BRepAlgoAPI_Fuse.hxx>
@@ -292,6 +293,30 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
 }
 
 // Runs an operation; on failure once more with a small fuzzy tolerance.
+// A ball (a solid of one spherical face) turned about its centre: the same
+// ball with its poles elsewhere; other pieces as they are.
+SolidPiece withPolesTurned(const SolidPiece& piece, bool& turned)
+{
+    TopExp_Explorer e(piece.shape, TopAbs_FACE);
+    if (!e.More())
+        return piece;
+    const TopoDS_Face face = TopoDS::Face(e.Current());
+    e.Next();
+    const BRepAdaptor_Surface surface(face);
+    if (e.More() || surface.GetType() != GeomAbs_Sphere)
+        return piece;
+    gp_Trsf t;
+    t.SetRotation(gp_Ax1(surface.Sphere().Location(), gp_Dir(1, 2, 3)), 1.0);
+    SolidPiece p = piece;
+    p.shape.Move(TopLoc_Location(t)); // the faces stay themselves: their colours follow
+    turned = true;
+    return p;
+}
+
+// Runs an operation; on failure once more with a small fuzzy tolerance, and
+// then with the balls among the operands turned about their centres: the
+// kernel misses where a ball crosses a cone when the ball's pole lies close
+// to the cone.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true)
 {
@@ -300,10 +325,26 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
         verify(op, r, arguments, tools, check);
         return r;
     } catch (const EOleException&) {
+    }
+    try {
         double extent = 0;
         for (const SolidPiece* p : arguments)
             extent = std::max(extent, size(p->shape));
         SolidPiece r = runOnce(op, arguments, tools, 1e-7 * std::max(extent, 1.0));
+        verify(op, r, arguments, tools, check);
+        return r;
+    } catch (const EOleException&) {
+        bool turned = false;
+        std::vector<SolidPiece> copies;
+        copies.reserve(arguments.size() + tools.size());
+        std::vector<const SolidPiece*> turnedArguments, turnedTools;
+        for (const SolidPiece* p : arguments)
+            turnedArguments.push_back(&copies.emplace_back(withPolesTurned(*p, turned)));
+        for (const SolidPiece* p : tools)
+            turnedTools.push_back(&copies.emplace_back(withPolesTurned(*p, turned)));
+        if (!turned)
+            throw;
+        SolidPiece r = runOnce(op, turnedArguments, turnedTools, 0.0);
         verify(op, r, arguments, tools, check);
         return r;
     }
