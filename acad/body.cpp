@@ -285,10 +285,7 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
             largest = std::max(largest, v);
             total += v;
         }
-    // The volumes are integrated numerically: a union whose pieces share a
-    // surface (two round rods on one axis) comes out a few parts in 10^7
-    // off its largest piece.
-    if (volume < largest * (1 - 1e-6) || volume > total * (1 + 1e-6))
+    if (volume < largest * (1 - 1e-7) || volume > total * (1 + 1e-7))
         modelingError("объединение: объем не сходится");
 }
 
@@ -404,6 +401,16 @@ SolidPiece fusePair(SolidPiece& first, SolidPiece& second, bool check)
     return run(Op::Fuse, {&first}, {&second}, check);
 }
 
+// Unites the pieces one after the other into the first: each union then
+// meets one piece as it was made (a ball still a ball, see run).
+SolidPiece oneByOne(const std::vector<SolidPiece*>& set, bool check)
+{
+    SolidPiece united = fusePair(*set[0], *set[1], set.size() > 2 || check);
+    for (std::size_t i = 2; i < set.size(); ++i)
+        united = fusePair(united, *set[i], i + 1 < set.size() || check);
+    return united;
+}
+
 // Fuses a set of pieces, the first one's colours standing. Every kernel
 // operation costs in proportion to all the faces it is given, so a piece
 // larger than all the others together joins them only once they are one;
@@ -423,8 +430,12 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
             for (std::size_t i = 0; i < set.size(); ++i)
                 if (static_cast<std::ptrdiff_t>(i) != largest)
                     rest.push_back(set[i]);
-            SolidPiece others = fuseSet(rest, true);
-            return largest == 0 ? fusePair(*set.front(), others, check) : fusePair(others, *set[largest], check);
+            try {
+                SolidPiece others = fuseSet(rest, true);
+                return largest == 0 ? fusePair(*set.front(), others, check) : fusePair(others, *set[largest], check);
+            } catch (const EOleException&) {
+                return oneByOne(set, check);
+            }
         }
         std::vector<const SolidPiece*> tools(set.begin() + 1, set.end());
         try {
@@ -434,10 +445,7 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
         } catch (const EOleException&) {
             // Pieces that cross one another everywhere (a heap of balls on
             // one spot) defeat the kernel in bulk; one by one they unite.
-            SolidPiece united = fusePair(*set[0], *set[1], true);
-            for (std::size_t i = 2; i < set.size(); ++i)
-                united = fusePair(united, *set[i], i + 1 < set.size() || check);
-            return united;
+            return oneByOne(set, check);
         }
     }
     return fusePair(*set[0], *set[1], check);
