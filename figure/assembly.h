@@ -85,6 +85,11 @@ public:
     bool withHair() const;
     bool withHelmet() const;
 
+    // The skin colour as the head converted it when it coloured its group;
+    // the face gives the group that colour again from here, without
+    // converting the edits a second time.
+    Rgb headSkin{};
+
     // Gives the piece the colour (its true colour, read, set and written
     // back) and unites it into the receiver, which uses the piece up.
     void colourAndUnite(acad::IAcad3DSolid& receiver, acad::IAcad3DSolid& piece, const Rgb& colour) const;
