@@ -12,6 +12,8 @@
 #include <BRepBuilderAPI_MakeFace.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepCheck_Analyzer.hxx>
+#include <BRepClass3d_SolidClassifier.hxx>
+#include <BRepTopAdaptor_FClass2d.hxx>
 #include <BRepGProp.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepTools.hxx>
@@ -21,6 +23,7 @@
 #include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
 #include <Geom_Plane.hxx>
+#include <Geom_Surface.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
@@ -34,6 +37,7 @@
 #include <algorithm>
 #include <cmath>
 #include <future>
+#include <iterator>
 #include <optional>
 
 namespace acad {
@@ -151,6 +155,86 @@ SolidPiece privateCopy(const SolidPiece& piece)
     return c;
 }
 
+// A point well within the face (by the face's own outline), if one is found
+// among a few tries over its parameter box.
+std::optional<gp_Pnt> pointWithin(const TopoDS_Face& face)
+{
+    double u0, u1, v0, v1;
+    BRepTools::UVBounds(face, u0, u1, v0, v1);
+    const Handle(Geom_Surface) surface = BRep_Tool::Surface(face);
+    if (surface.IsNull())
+        return std::nullopt;
+    BRepTopAdaptor_FClass2d inside(face, 1e-9);
+    static const double tries[][2] = {{0.5, 0.5}, {0.37, 0.61}, {0.63, 0.39}, {0.25, 0.5}, {0.75, 0.5},
+                                      {0.5, 0.25}, {0.5, 0.75}, {0.2, 0.8}, {0.8, 0.2}};
+    for (const auto& t : tries) {
+        const gp_Pnt2d uv(u0 + t[0] * (u1 - u0), v0 + t[1] * (v1 - v0));
+        if (inside.Perform(uv) == TopAbs_IN)
+            return surface->Value(uv.X(), uv.Y());
+    }
+    return std::nullopt;
+}
+
+// A union the kernel reports as made can still have gone wrong where the
+// pieces meet at grazing angles: faces of a piece kept although they lie
+// inside another piece, or faces dropped although no other piece covers
+// them. A point within each face tells, through the operation's history:
+// what is left of a piece's face must lie in no other piece, and a face that
+// went must lie in or on another.
+void checkUnionFaces(BRepAlgoAPI_BooleanOperation& algo, const std::vector<const SolidPiece*>& pieces)
+{
+    if (pieces.size() < 2)
+        return;
+    std::vector<Bnd_Box> boxes(pieces.size());
+    Bnd_Box all;
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        BRepBndLib::Add(pieces[k]->shape, boxes[k]);
+        all.Add(boxes[k]);
+    }
+    const double tolerance = 1e-5 * std::sqrt(all.SquareExtent());
+    std::vector<std::unique_ptr<BRepClass3d_SolidClassifier>> classifiers(pieces.size());
+    // Where the point lies for the other pieces: in one, on one, or in none.
+    auto state = [&](const gp_Pnt& p, std::size_t own) {
+        TopAbs_State s = TopAbs_OUT;
+        for (std::size_t k = 0; k < pieces.size(); ++k) {
+            if (k == own || boxes[k].IsOut(p))
+                continue;
+            if (!classifiers[k])
+                classifiers[k] = std::make_unique<BRepClass3d_SolidClassifier>(pieces[k]->shape);
+            classifiers[k]->Perform(p, tolerance);
+            const TopAbs_State here = classifiers[k]->State();
+            if (here == TopAbs_IN)
+                return TopAbs_IN;
+            if (here == TopAbs_ON)
+                s = TopAbs_ON;
+        }
+        return s;
+    };
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        TopTools_IndexedMapOfShape faces;
+        TopExp::MapShapes(pieces[k]->shape, TopAbs_FACE, faces);
+        for (int i = 1; i <= faces.Extent(); ++i) {
+            const TopoDS_Face& face = TopoDS::Face(faces(i));
+            if (algo.IsDeleted(face)) {
+                const std::optional<gp_Pnt> p = pointWithin(face);
+                if (p && state(*p, k) == TopAbs_OUT)
+                    modelingError("объединение: часть тела пропала");
+                continue;
+            }
+            const TopTools_ListOfShape& modified = algo.Modified(face);
+            auto kept = [&](const TopoDS_Shape& f) {
+                const std::optional<gp_Pnt> p = pointWithin(TopoDS::Face(f));
+                if (p && state(*p, k) == TopAbs_IN)
+                    modelingError("объединение: грань внутри тела");
+            };
+            if (modified.IsEmpty())
+                kept(face);
+            for (const TopoDS_Shape& f : modified)
+                kept(f);
+        }
+    }
+}
+
 // Runs the kernel's operation destructively, on private copies of the
 // operands: it may then keep what it computed on the operands' edges instead
 // of working it out again on every query.
@@ -187,8 +271,10 @@ SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArgument
     SolidPiece result;
     result.shape = simplified(algo.Shape());
     std::vector<const SolidPiece*> coloured = arguments;
-    if (op == Op::Fuse)
+    if (op == Op::Fuse) {
         coloured.insert(coloured.end(), tools.begin(), tools.end());
+        checkUnionFaces(algo, coloured);
+    }
     carryColours(algo, coloured, result.colours);
     return result;
 }
@@ -228,21 +314,26 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
         modelingError("объединение: объем не сходится");
 }
 
-// Runs an operation; on failure once more with a small fuzzy tolerance.
+// Runs an operation; when it fails, again with growing fuzzy tolerances
+// (parts of the extent), which let the kernel take faces meeting at grazing
+// angles as touching where they are that close.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true)
 {
-    try {
-        SolidPiece r = runOnce(op, arguments, tools, 0.0);
-        verify(op, r, arguments, tools, check);
-        return r;
-    } catch (const EOleException&) {
-        double extent = 0;
-        for (const SolidPiece* p : arguments)
-            extent = std::max(extent, size(p->shape));
-        SolidPiece r = runOnce(op, arguments, tools, 1e-7 * std::max(extent, 1.0));
-        verify(op, r, arguments, tools, check);
-        return r;
+    double extent = 0;
+    for (const SolidPiece* p : arguments)
+        extent = std::max(extent, size(p->shape));
+    extent = std::max(extent, 1.0);
+    static const double fuzzy[] = {0.0, 1e-7, 1e-5, 1e-4, 3e-4};
+    for (std::size_t k = 0;; ++k) {
+        try {
+            SolidPiece r = runOnce(op, arguments, tools, fuzzy[k] * extent);
+            verify(op, r, arguments, tools, check);
+            return r;
+        } catch (const EOleException&) {
+            if (k + 1 == std::size(fuzzy))
+                throw;
+        }
     }
 }
 
