@@ -314,9 +314,10 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
         modelingError("объединение: объем не сходится");
 }
 
-// Runs an operation; when it fails, again with growing fuzzy tolerances
-// (parts of the extent), which let the kernel take faces meeting at grazing
-// angles as touching where they are that close.
+// Runs an operation; when it fails, once more with a small fuzzy tolerance
+// (a part of the extent). A union, whose faces are checked one by one, goes
+// on with growing tolerances, which let the kernel take faces meeting at
+// grazing angles as touching where they are that close.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true)
 {
@@ -325,13 +326,14 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
         extent = std::max(extent, size(p->shape));
     extent = std::max(extent, 1.0);
     static const double fuzzy[] = {0.0, 1e-7, 1e-5, 1e-4, 3e-4};
+    const std::size_t tries = op == Op::Fuse ? std::size(fuzzy) : 2;
     for (std::size_t k = 0;; ++k) {
         try {
             SolidPiece r = runOnce(op, arguments, tools, fuzzy[k] * extent);
             verify(op, r, arguments, tools, check);
             return r;
         } catch (const EOleException&) {
-            if (k + 1 == std::size(fuzzy))
+            if (k + 1 == tries)
                 throw;
         }
     }
