@@ -166,6 +166,51 @@ BENCHMARK(ThreadTurns)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
+// A fan of skin capsules as a figure's shoulder has them: radius 7.5, the
+// anchors 2.5 apart along the chest, the targets 1.25 apart along the
+// shoulder line, each capsule a revolved outline turned and moved into
+// place and united into the body one by one; then the volume is asked for.
+// The peak resident memory of the process is reported (kilobytes).
+void CapsuleFan(benchmark::State& state)
+{
+    Drawing d;
+    const int n = static_cast<int>(state.range(0));
+    const double r = 7.5, q = std::tan(M_PI / 8);
+    auto capsule = [&](int i) {
+        const double ax = 2.5 * i, ay = 0, az = 0;
+        const double dx = 1.25 * i + 100 - ax, dy = 165 - ay, dz = -12 - az;
+        const double l = std::sqrt(dx * dx + dy * dy + dz * dz);
+        WorkingFields& f = d.f;
+        f.SetProfile({{0, -r}, {r, 0}, {r, l}, {0, l + r}, {0, -r}});
+        f.MakeProfileRegion({{0, q}, {2, q}});
+        IAcad3DSolid s = f.RevolveProfile(AcadPoint(0, 0, 0), AcadPoint(0, 77, 0));
+        f.AxisDirection = AcadPoint(77, 0, 0);
+        s.Rotate3D(f.AxisPoint, f.AxisDirection, std::asin(dz / l));
+        f.AxisDirection = AcadPoint(0, 0, 77);
+        s.Rotate3D(f.AxisPoint, f.AxisDirection, std::atan2(-dx, dy));
+        f.AxisDirection = AcadPoint(ax, ay, az);
+        s.Move(f.AxisPoint, f.AxisDirection);
+        return s;
+    };
+    for (auto _ : state) {
+        IAcad3DSolid body = capsule(0);
+        for (int i = 1; i < n; ++i) {
+            IAcad3DSolid piece = capsule(i);
+            body.Boolean(acUnion, piece);
+        }
+        try {
+            benchmark::DoNotOptimize(body.Volume());
+        } catch (const EOleException& e) {
+            state.SkipWithError(e.what());
+        }
+        body.Delete();
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_kB"] = static_cast<double>(usage.ru_maxrss);
+}
+BENCHMARK(CapsuleFan)->Arg(10)->Arg(40)->Arg(325)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 } // namespace
 
 BENCHMARK_MAIN();

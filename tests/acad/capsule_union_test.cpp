@@ -1,0 +1,134 @@
+// Unions of thin capsules lying side by side at grazing angles, as a skin of
+// them is built: each capsule a revolved outline (a cylinder with a half
+// ball at each end) turned and moved into place. The union's volume is
+// checked against an estimate worked out from the capsules themselves.
+#include "drawing_fixture.h"
+
+#include <BRepCheck_Analyzer.hxx>
+
+#include <gp_Pnt.hxx>
+#include <gp_Vec.hxx>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+using namespace acad;
+
+namespace {
+
+constexpr double pi = M_PI;
+
+struct Capsule {
+    gp_Pnt a, b; // the centres of the two half balls
+    double r;
+};
+
+double distanceToAxis(const gp_Pnt& p, const Capsule& c)
+{
+    const gp_Vec ab(c.a, c.b), ap(c.a, p);
+    const double t = std::clamp(ap.Dot(ab) / ab.SquareMagnitude(), 0.0, 1.0);
+    return p.Distance(c.a.Translated(ab * t));
+}
+
+// The share of points of a fine random sample of the capsules' box that lie
+// in some capsule, times the box's volume; and the standard error.
+std::pair<double, double> sampledVolume(const std::vector<Capsule>& capsules, int samples)
+{
+    double lo[3] = {1e300, 1e300, 1e300}, hi[3] = {-1e300, -1e300, -1e300};
+    for (const Capsule& c : capsules)
+        for (const gp_Pnt& p : {c.a, c.b})
+            for (int k = 0; k < 3; ++k) {
+                lo[k] = std::min(lo[k], p.Coord(k + 1) - c.r);
+                hi[k] = std::max(hi[k], p.Coord(k + 1) + c.r);
+            }
+    std::mt19937_64 random(20240611);
+    std::uniform_real_distribution<double> unit(0, 1);
+    int in = 0;
+    for (int n = 0; n < samples; ++n) {
+        const gp_Pnt p(lo[0] + (hi[0] - lo[0]) * unit(random), lo[1] + (hi[1] - lo[1]) * unit(random),
+                       lo[2] + (hi[2] - lo[2]) * unit(random));
+        for (const Capsule& c : capsules)
+            if (distanceToAxis(p, c) <= c.r) {
+                ++in;
+                break;
+            }
+    }
+    const double box = (hi[0] - lo[0]) * (hi[1] - lo[1]) * (hi[2] - lo[2]);
+    const double share = static_cast<double>(in) / samples;
+    return {box * share, box * std::sqrt(share * (1 - share) / samples)};
+}
+
+class CapsuleUnions : public DrawingTest {
+protected:
+    WorkingFields f{connection};
+
+    // The capsule drawn as the figure draws its skin: the outline on +Y from
+    // the origin revolved about Y, tilted about X, swung about Z and moved
+    // onto its first centre.
+    IAcad3DSolid draw(const Capsule& c)
+    {
+        const gp_Vec d(c.a, c.b);
+        const double l = d.Magnitude();
+        const double q = std::tan(pi / 8);
+        f.SetProfile({{0, -c.r}, {c.r, 0}, {c.r, l}, {0, l + c.r}, {0, -c.r}});
+        f.MakeProfileRegion({{0, q}, {2, q}});
+        IAcad3DSolid s = f.RevolveProfile(AcadPoint(0, 0, 0), AcadPoint(0, 77, 0));
+        // +Y goes to (-sin w·cos t, cos w·cos t, sin t).
+        const double t = std::asin(d.Z() / l);
+        const double w = std::atan2(-d.X(), d.Y());
+        f.AxisPoint = AcadPoint(0, 0, 0);
+        f.AxisDirection = AcadPoint(77, 0, 0);
+        s.Rotate3D(f.AxisPoint, f.AxisDirection, t);
+        f.AxisDirection = AcadPoint(0, 0, 77);
+        s.Rotate3D(f.AxisPoint, f.AxisDirection, w);
+        f.AxisDirection = AcadPoint(c.a.X(), c.a.Y(), c.a.Z());
+        s.Move(f.AxisPoint, f.AxisDirection);
+        return s;
+    }
+};
+
+// Capsules of radius 7.5 from anchors 2.5 apart on the chest up to targets
+// 1.25 apart on the shoulder line: neighbours cross at a few degrees.
+std::vector<Capsule> fan(int n)
+{
+    std::vector<Capsule> capsules;
+    for (int i = 0; i < n; ++i)
+        capsules.push_back({gp_Pnt(-161.5 + 2.1 * i, 396.3, 79 + 1.5 * i), gp_Pnt(-152.5 + 1.25 * i, 561, 69), 7.5});
+    return capsules;
+}
+
+} // namespace
+
+TEST_F(CapsuleUnions, EachCapsuleAloneHasItsVolume)
+{
+    const Capsule c = fan(1).front();
+    IAcad3DSolid s = draw(c);
+    const double l = c.a.Distance(c.b);
+    EXPECT_NEAR(s.Volume(), pi * 7.5 * 7.5 * l + 4 * pi / 3 * std::pow(7.5, 3), 1e-6);
+    AcadPoint lo, hi;
+    s.GetBoundingBox(lo, hi);
+    EXPECT_NEAR(lo[1], c.a.Y() - 7.5, 1e-6);
+    EXPECT_NEAR(hi[1], c.b.Y() + 7.5, 1e-6);
+}
+
+TEST_F(CapsuleUnions, NeighboursUnitedOneByOneHoldTheVolumeTheyCover)
+{
+    for (int n : {2, 3, 6}) {
+        SCOPED_TRACE(n);
+        const std::vector<Capsule> capsules = fan(n);
+        IAcad3DSolid body = draw(capsules.front());
+        for (std::size_t i = 1; i < capsules.size(); ++i) {
+            IAcad3DSolid piece = draw(capsules[i]);
+            body.Boolean(acUnion, piece);
+        }
+        const auto [expected, error] = sampledVolume(capsules, 400000);
+        double volume = 0;
+        EXPECT_NO_THROW(volume = body.Volume());
+        EXPECT_NEAR(volume, expected, 4 * error + 1e-3 * expected);
+        EXPECT_EQ(ms().Count(), 1);
+        EXPECT_TRUE(BRepCheck_Analyzer(body.entity()->shape()).IsValid());
+        body.Delete();
+    }
+}
