@@ -108,11 +108,6 @@ public:
     // by B6 about X and A6 about Z, into Dim09, Dim06 and Dim05 in that
     // order; x is stored with the sign the shoulders and the neck reverse.
     void storeGirdleCentre();
-    // The skin colour as the head read it from its edits, just before its
-    // ears were added: headFirst sets it when it colours the head group, and
-    // headFace colours the group again from it without reading the edits a
-    // second time. Nothing else reads or writes it.
-    Rgb headSkin{};
 
 private:
     PoseEdits edits_;

@@ -402,6 +402,8 @@ TEST_F(Solids, BooleansBeyondAHundredKilometresAreRefused)
     IAcad3DSolid near = space.AddBox(AcadPoint(9e7, 0, 0), 2, 2, 2);
     near.Boolean(acUnion, space.AddBox(AcadPoint(9e7, 1, 0), 2, 2, 2));
     EXPECT_NEAR(near.Volume(), 12, 1e-6);
+}
+
 namespace {
 
 // Balls and frusta made as the figure makes them: a half disc revolved
@@ -475,6 +477,8 @@ TEST_F(Pieces, ManyPendingUnionsLoseNoPiece)
     EXPECT_NEAR(lo[1], -55, 1e-6); // the neck ball's foot
     EXPECT_NEAR(hi[1], 270.2, 1e-6);
     EXPECT_TRUE(BRepCheck_Analyzer(together.entity()->shape()).IsValid());
+}
+
 TEST_F(Solids, PiecesUnitedAtOnceMakeTheSolidTheyMakeOneByOne)
 {
     // A cone whose point stands inside a ball, with a tilted frustum and a
