@@ -274,6 +274,30 @@ bool overlappingSolids(const TopoDS_Shape& shape)
     return false;
 }
 
+// Whether the union leaves out the centre of a small piece (a ball, a
+// frustum) whose centre lies inside it: the kernel, given a cone whose point
+// stands in a ball, has dropped most of the cone and still made a valid
+// solid. Larger pieces, the body so far, are left to the volume check.
+bool losesCentre(const TopoDS_Shape& united, const TopoDS_Shape& piece)
+{
+    int faces = 0;
+    for (TopExp_Explorer e(piece, TopAbs_FACE); e.More() && faces <= 16; e.Next())
+        ++faces;
+    if (faces > 16)
+        return false;
+    GProp_GProps props;
+    BRepGProp::VolumeProperties(piece, props);
+    if (!(props.Mass() > 0))
+        return false;
+    const gp_Pnt centre = props.CentreOfMass();
+    if (BRepClass3d_SolidClassifier(piece, centre, Precision::Confusion()).State() != TopAbs_IN)
+        return false;
+    for (TopExp_Explorer e(united, TopAbs_SOLID); e.More(); e.Next())
+        if (BRepClass3d_SolidClassifier(e.Current(), centre, Precision::Confusion()).State() != TopAbs_OUT)
+            return false;
+    return true;
+}
+
 // A result that the kernel reported as made can still be wrong: a union
 // without a solid, one whose solids overlap, or one holding less than its
 // largest piece or more than all of them together, is a failure. With
@@ -287,6 +311,11 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
         modelingError("объединение: тело пропало");
     if (op == Op::Fuse && solids > 1 && overlappingSolids(r.shape))
         modelingError("объединение: тела не слились");
+    if (op == Op::Fuse)
+        for (const auto* list : {&arguments, &tools})
+            for (const SolidPiece* p : *list)
+                if (losesCentre(r.shape, p->shape))
+                    modelingError("объединение: часть тела пропала");
     if (!check || solids == 0)
         return;
     // Only a union's volume is compared; otherwise it need only be positive.
@@ -331,8 +360,15 @@ std::optional<gp_Ax1> axisOfRevolution(const TopoDS_Shape& shape)
         else if (!axis->IsCoaxial(*own, 1e-12, Precision::Confusion()))
             return std::nullopt;
     }
-    if (!axis)
-        return std::nullopt;
+    if (!axis) {
+        // A ball: any line through its centre.
+        if (centres.empty() || !normals.empty())
+            return std::nullopt;
+        for (const gp_Pnt& c : centres)
+            if (c.Distance(centres.front()) > Precision::Confusion())
+                return std::nullopt;
+        return gp_Ax1(centres.front(), gp_Dir(1, 2, 3));
+    }
     const gp_Lin line(*axis);
     for (const gp_Pnt& c : centres)
         if (line.Distance(c) > Precision::Confusion())
@@ -356,8 +392,9 @@ SolidPiece turned(const SolidPiece& piece, const gp_Ax1& axis, double angle)
 
 // Runs an operation; on failure once more with a small fuzzy tolerance. A
 // union of two pieces that still fails is tried with the pieces the other
-// way round and then with a solid of revolution turned about its own axis,
-// which moves its seams off wherever they confused the kernel.
+// way round, then with a solid of revolution turned about its own axis (a
+// ball about its centre), which moves its seams and poles off wherever they
+// confused the kernel, and last with a larger tolerance.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true)
 {
@@ -390,6 +427,11 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                     return k == 0 ? runOnce(op, {&t}, tools, 0.0) : runOnce(op, arguments, {&t}, 0.0);
                 });
             }
+        // Last, a tolerance a hundred times larger: a piece the kernel
+        // leaves out at the small one can come in at the larger.
+        const double wider = 1e-5 * std::max(extent, 1.0);
+        others.push_back([&] { return runOnce(op, arguments, tools, wider); });
+        others.push_back([&] { return runOnce(op, arguments, tools, wider, true); });
         for (std::size_t i = 0; i < others.size(); ++i) {
             try {
                 SolidPiece r = others[i]();
@@ -479,6 +521,19 @@ bool holdsEveryPiece(const TopoDS_Shape& shape, const std::vector<SolidPiece*>& 
     return true;
 }
 
+// How many pairs of the pieces have overlapping boxes.
+std::size_t crossingPairs(const std::vector<SolidPiece*>& set)
+{
+    std::vector<Bnd_Box> boxes(set.size());
+    for (std::size_t i = 0; i < set.size(); ++i)
+        BRepBndLib::Add(set[i]->shape, boxes[i]);
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < set.size(); ++i)
+        for (std::size_t j = i + 1; j < set.size(); ++j)
+            n += !boxes[i].IsOut(boxes[j]);
+    return n;
+}
+
 // The union of the two results, the one holding the first piece first (its
 // colours stand where the two share a face).
 SolidPiece fusePair(SolidPiece& first, SolidPiece& second, bool check)
@@ -510,16 +565,30 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
         }
         std::vector<const SolidPiece*> tools(set.begin() + 1, set.end());
         try {
+            // Pieces that nearly all cross one another (balls heaped on one
+            // spot) cost the kernel many times more in one go than in halves.
+            if (crossingPairs(set) > 3 * set.size())
+                modelingError("объединение: слишком много пересечений сразу");
             SolidPiece r = runOnce(Op::Fuse, {set.front()}, tools, 0.0);
             verify(Op::Fuse, r, {set.front()}, tools, check);
             if (!holdsEveryPiece(r.shape, set))
                 modelingError("объединение: часть тела пропала");
             return r;
         } catch (const EOleException&) {
+        }
+        try {
             const std::size_t mid = set.size() / 2;
             SolidPiece left = fuseSet({set.begin(), set.begin() + mid}, true);
             SolidPiece right = fuseSet({set.begin() + mid, set.end()}, true);
             return fusePair(left, right, check);
+        } catch (const EOleException&) {
+            // Pieces that cross one another everywhere (a heap of balls on
+            // one spot) defeat the kernel in bulk; one by one, in the order
+            // they were united, they come together.
+            SolidPiece united = fusePair(*set[0], *set[1], true);
+            for (std::size_t i = 2; i < set.size(); ++i)
+                united = fusePair(united, *set[i], i + 1 < set.size() || check);
+            return united;
         }
     }
     return fusePair(*set[0], *set[1], check);
