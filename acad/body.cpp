@@ -316,10 +316,12 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
             for (const SolidPiece* p : *list)
                 if (losesCentre(r.shape, p->shape))
                     modelingError("объединение: часть тела пропала");
-    if (!check || solids == 0)
+    if (solids == 0 || (!check && op != Op::Fuse))
         return;
     // Only a union's volume is compared; otherwise it need only be positive.
-    const double volume = checkSolid(r.shape, opName(op), op == Op::Fuse);
+    // A union's volume is compared even where its check is left to a later
+    // one: a piece lost here would be lost from that one's pieces too.
+    const double volume = check ? checkSolid(r.shape, opName(op), op == Op::Fuse) : volumeOf(r.shape);
     if (op != Op::Fuse)
         return;
     double largest = 0, total = 0;
@@ -330,7 +332,7 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
             total += v;
         }
     if (volume < largest * (1 - 1e-7) || volume > total * (1 + 1e-7))
-modelingError("объединение: объем не сходится");
+        modelingError("объединение: объем не сходится");
 }
 
 // The axis about which the piece is a solid of revolution: every curved
