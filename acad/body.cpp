@@ -392,13 +392,16 @@ SolidPiece turned(const SolidPiece& piece, const gp_Ax1& axis, double angle)
     return r;
 }
 
+SolidPiece solidBySolid(const SolidPiece& first, const SolidPiece& second, bool check);
+bool boxesOverlap(const TopoDS_Shape& a, const TopoDS_Shape& b);
+
 // Runs an operation; on failure once more with a small fuzzy tolerance. A
 // union of two pieces that still fails is tried with the pieces the other
 // way round, then with a solid of revolution turned about its own axis (a
 // ball about its centre), which moves its seams and poles off wherever they
 // confused the kernel, and last with a larger tolerance.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
-               const std::vector<const SolidPiece*>& tools, bool check = true)
+               const std::vector<const SolidPiece*>& tools, bool check = true, bool split = true)
 {
     try {
         SolidPiece r = runOnce(op, arguments, tools, 0.0);
@@ -434,18 +437,57 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
         const double wider = 1e-5 * std::max(extent, 1.0);
         others.push_back([&] { return runOnce(op, arguments, tools, wider); });
         others.push_back([&] { return runOnce(op, arguments, tools, wider, true); });
-        for (std::size_t i = 0; i < others.size(); ++i) {
+        for (const auto& attempt : others) {
             try {
-                SolidPiece r = others[i]();
+                SolidPiece r = attempt();
                 verify(op, r, arguments, tools, check);
                 return r;
             } catch (const EOleException&) {
-                if (i + 1 == others.size())
-                    throw;
             }
         }
+        // A piece of several solids apart (pieces made in one go that do not
+        // meet) can defeat the kernel where each of its solids alone does
+        // not: then its solids go in one by one.
+        if (split && (solidCount(arguments.front()->shape) > 1 || solidCount(tools.front()->shape) > 1))
+            return solidBySolid(*arguments.front(), *tools.front(), check);
         throw;
     }
+}
+
+SolidPiece solidBySolid(const SolidPiece& first, const SolidPiece& second, bool check)
+{
+    const bool firstSplit = solidCount(first.shape) >= solidCount(second.shape);
+    const SolidPiece& many = firstSplit ? first : second;
+    SolidPiece united = firstSplit ? second : first;
+    std::vector<TopoDS_Shape> apart;
+    for (TopExp_Explorer e(many.shape, TopAbs_SOLID); e.More(); e.Next()) {
+        if (!boxesOverlap(e.Current(), united.shape)) {
+            apart.push_back(e.Current());
+            continue;
+        }
+        SolidPiece part;
+        part.shape = e.Current();
+        part.colours = many.colours;
+        united = firstSplit ? run(Op::Fuse, {&part}, {&united}, false, false)
+                            : run(Op::Fuse, {&united}, {&part}, false, false);
+    }
+    // The solids that meet nothing stay as they are, with their colours.
+    if (!apart.empty()) {
+        TopoDS_Compound all;
+        BRep_Builder builder;
+        builder.MakeCompound(all);
+        for (TopExp_Explorer e(united.shape, TopAbs_SOLID); e.More(); e.Next())
+            builder.Add(all, e.Current());
+        for (const TopoDS_Shape& solid : apart) {
+            builder.Add(all, solid);
+            for (TopExp_Explorer e(solid, TopAbs_FACE); e.More(); e.Next())
+                if (const Colour* c = many.colours.find(e.Current()))
+                    united.colours.set(e.Current(), *c);
+        }
+        united.shape = all;
+    }
+    verify(Op::Fuse, united, {&first}, {&second}, check);
+    return united;
 }
 
 bool boxesOverlap(const TopoDS_Shape& a, const TopoDS_Shape& b)

@@ -170,11 +170,12 @@ void Assembly::move(acad::IAcad3DSolid& solid, const acad::AcadPoint& from, cons
     solid.Move(f.AxisPoint, f.AxisDirection);
 }
 
-// The collar and lips and the head's pose work on the head group, which the
-// head's first stretch makes; until it does, they stay out of the run.
-const std::array<Stretch, 12> kStretches = {
-    &abdomenAndPelvis, &legs,      &shoes,    &trunkCore,     &rightShoulder, &leftShoulder,
-    &arms,             &hands,     &headFirst, &headFace,     &hairAndHelmet, &finalPose,
+// The head's stretches (headFirst, headFace, hairAndHelmet, collarAndLips,
+// headPose) draw the head group and pass their tests each alone, but the
+// kernel cannot yet unite the finished head with the body: until it can,
+// they stay out of the run.
+const std::array<Stretch, 9> kStretches = {
+    &abdomenAndPelvis, &legs, &shoes, &trunkCore, &rightShoulder, &leftShoulder, &arms, &hands, &finalPose,
 };
 
 void drawFigure(Assembly& assembly)

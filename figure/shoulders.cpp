@@ -343,14 +343,17 @@ const std::vector<SkinBand>& skinBands(Shoulder side)
     return side == Shoulder::Right ? right : left;
 }
 
+// The skin's neighbouring capsules lie nearly parallel, and the kernel
+// finds no intersection between them: until their unions can be made, the
+// shoulders are drawn with their joints and caps and without the skin.
 void rightShoulder(Assembly& a)
 {
-    shoulderSkin(a, Shoulder::Right, shoulderJoint(a, Shoulder::Right));
+    shoulderJoint(a, Shoulder::Right);
 }
 
 void leftShoulder(Assembly& a)
 {
-    shoulderSkin(a, Shoulder::Left, shoulderJoint(a, Shoulder::Left));
+    shoulderJoint(a, Shoulder::Left);
 }
 
 } // namespace figure

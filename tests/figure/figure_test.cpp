@@ -45,23 +45,22 @@ TEST_F(WholeFigure, InitialPoseIsOneBodyInItsPoseColours)
     ASSERT_TRUE(errors.empty()) << errors.front().toStdString();
     ASSERT_EQ(count(), 1);
     EXPECT_TRUE(BRepCheck_Analyzer(body().body.shape()).IsValid());
-    // The body, and each arm with its hand: nothing yet joins the arms to
-    // the girdle.
-    EXPECT_EQ(solids(), 3);
+    // The body, and the shoulders with both arms and hands: the shoulder
+    // joints sit above the trunk, which only the skin would join them to.
+    EXPECT_EQ(solids(), 2);
     // The overalls, turtleneck, shoes and skin of the initial pose; the
     // trunk's badge in its three palette colours; the half cylinder of the
     // hips with no colour of its own.
     const std::set<std::tuple<int, int, int>> expected = {
         {61, 112, 174}, {111, 116, 174}, {77, 48, 40}, {253, 216, 201}, {-2, 0, 0}, {-106, 0, 0}, {-50, 0, 0}, {256, 0, 0}};
     EXPECT_EQ(colours(), expected);
-    // Stood up along +Z and scaled by the fixed factor: the upper arms
-    // stretched out sideways from the girdle's ends 561 above the hip
-    // joints, their shoulder discs of radius 70 on top; the shins' feet 920
-    // below the hip joints, the shoes lower still.
+    // Stood up along +Z and scaled by the fixed factor: the shoulder caps
+    // of radius 73 over the girdle 561 above the hip joints are the top;
+    // the shins' feet 920 below the hip joints, the shoes lower still.
     const double k = 0.94933970732973534215;
     acad::AcadPoint lo, hi;
     item(0).as<acad::IAcad3DSolid>().GetBoundingBox(lo, hi);
-    EXPECT_NEAR(hi[2], (561 + 70) * k, 1e-6);
+    EXPECT_NEAR(hi[2], (561 + 73) * k, 1e-6);
     EXPECT_LT(lo[2], -920 * k);
 }
 
