@@ -10,14 +10,11 @@
 
 #include "bench/panel_bench.h"
 
-#include "bench/panel_bench.h"
-#include "figure/assembly.h"
-#include "figure/figure_panels.h"
-#include "figure/stretches.h"
-
 #include "acad/fields.h"
 #include "acad/interfaces.h"
 #include "acad/model.h"
+
+#include <QCheckBox>
 
 #include <functional>
 #include <benchmark/benchmark.h>
@@ -210,6 +207,31 @@ void HeadFirst(benchmark::State& state)
     }, &WorkingFields::GroupSolid);
 }
 
+// A head stretch alone on the head group an earlier stretch leaves: a
+// stand-in block behind the face, a small ball under the coverings.
+void headStretch(benchmark::State& state, figure::Stretch stretch, bool block, bool hair, bool helmet)
+{
+    figurePress(
+        state,
+        [=](bench::PanelBench& b) {
+            b.panel("Panel59")->findChild<QCheckBox*>("CheckBox1")->setChecked(hair);
+            b.panel("Panel59")->findChild<QCheckBox*>("CheckBox2")->setChecked(helmet);
+            b.fields().GroupSolid = block ? b.ms().AddBox(AcadPoint(0, 140, 10), 140, 200, 200)
+                                          : b.ms().AddSphere(AcadPoint(0, 0, 0), 1);
+        },
+        [=](bench::PanelBench& b) {
+            figure::Assembly a(b.fields(), b.panel("Panel59"), b.panel("Panel60"));
+            a.readPose();
+            a.headSkin = {253, 216, 201};
+            stretch(a);
+        },
+        &WorkingFields::GroupSolid);
+}
+
+void HeadFace(benchmark::State& state) { headStretch(state, &figure::headFace, true, false, false); }
+void Hair(benchmark::State& state) { headStretch(state, &figure::hairAndHelmet, false, true, false); }
+void Helmet(benchmark::State& state) { headStretch(state, &figure::hairAndHelmet, false, false, true); }
+
 // "3D": every stretch drawn so far, the final pose and scale.
 void WholeFigure(benchmark::State& state)
 {
@@ -232,6 +254,9 @@ BENCHMARK(ShoulderSkin652)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(AbdomenStretch)->Unit(benchmark::kMillisecond);
 BENCHMARK(CollarAndLips)->Unit(benchmark::kMillisecond);
 BENCHMARK(HeadFirst)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(HeadFace)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(Hair)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(Helmet)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(WholeFigure)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
