@@ -609,9 +609,13 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
         }
         std::vector<const SolidPiece*> tools(set.begin() + 1, set.end());
         try {
-            // Pieces that nearly all cross one another (balls heaped on one
-            // spot) cost the kernel many times more in one go than in halves.
-            if (crossingPairs(set) > 3 * set.size())
+            // Pieces that cross many others (balls heaped on one spot, the
+            // rounding pieces along a washer's edges) cost the kernel many
+            // times more in one go than in halves, and in one go it has
+            // dropped a fillet where a rounding piece meets the cutter
+            // before it. A chain of pieces, each meeting the next, goes in
+            // one go.
+            if (crossingPairs(set) > set.size() + set.size() / 2)
                 modelingError("объединение: слишком много пересечений сразу");
             SolidPiece r = runOnce(Op::Fuse, {set.front()}, tools, 0.0);
             verify(Op::Fuse, r, {set.front()}, tools, check);
