@@ -613,9 +613,9 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
             // rounding pieces along a washer's edges) cost the kernel many
             // times more in one go than in halves, and in one go it has
             // dropped a fillet where a rounding piece meets the cutter
-            // before it. A chain of pieces, each meeting the next, goes in
-            // one go.
-            if (crossingPairs(set) > set.size() + set.size() / 2)
+            // before it. A chain of pieces, each meeting the next few, goes
+            // in one go.
+            if (crossingPairs(set) > 2 * set.size())
                 modelingError("объединение: слишком много пересечений сразу");
             SolidPiece r = runOnce(Op::Fuse, {set.front()}, tools, 0.0);
             verify(Op::Fuse, r, {set.front()}, tools, check);
