@@ -16,4 +16,8 @@ struct PictureFile {
 
 std::vector<PictureFile> allPictures();
 
+// The pictures of the worker figure's pages, drawn by the figure: each takes
+// a minute or more.
+std::vector<PictureFile> figurePictureFiles();
+
 } // namespace pictures
