@@ -58,6 +58,8 @@ struct FigurePicture {
     // In the drawing's coordinates, millimetres.
     std::vector<Dimension> marks;
     double letterPixels;
+    // The least fold between two faces whose edge is drawn, degrees.
+    double smallestFold;
 };
 
 // The figure stands along +Z facing -Y, scaled by 1755.5 / 1849.18 from the
@@ -90,13 +92,15 @@ const std::vector<FigurePicture>& figurePictures()
              {Mark::Point, "4", {"-530", "0", "532"}, {"-560", "0", "700"}, {}},
              {Mark::Point, "5", {"-730", "0", "532"}, {"-760", "0", "780"}, {}},
              {Mark::Point, "1", {"0", "0", "650"}, {"250", "0", "820"}, {}},
-             {Mark::Point, "6", {"60", "0", "420"}, {"420", "0", "330"}, {}},
+             {Mark::Point, "6", {"110", "0", "370"}, {"420", "0", "330"}, {}},
              {Mark::Point, "7", {"60", "0", "150"}, {"420", "0", "120"}, {}},
              {Mark::Point, "8", {"120", "0", "-220"}, {"420", "0", "-180"}, {}},
              {Mark::Point, "9", {"120", "0", "-650"}, {"420", "0", "-520"}, {}},
-             {Mark::Point, "10", {"120", "0", "-900"}, {"420", "0", "-850"}, {}},
+             {Mark::Point, "10", {"130", "0", "-885"}, {"420", "0", "-850"}, {}},
          },
-         13},
+         13,
+         // The face's many small bodies meet at slight folds.
+         35},
         {"figure/hand.png",
          "Panel60",
          "Image20",
@@ -129,7 +133,9 @@ const std::vector<FigurePicture>& figurePictures()
              {Mark::Text, "2", {"-135.84", "-41.82", "20"}, {}, {}},
              {Mark::Text, "3", {"-157.84", "-41.82", "20"}, {}, {}},
          },
-         10},
+         10,
+         // The joints of the phalanges show.
+         0},
     };
     return all;
 }
@@ -234,7 +240,7 @@ QImage figurePicture(const FigurePicture& picture)
     paper.fill(Qt::white);
     const QRect room(qRound(picture.place[0] * size.width()), qRound(picture.place[1] * size.height()),
                      qRound(picture.place[2] * size.width()), qRound(picture.place[3] * size.height()));
-    ShadedPicture shaded = shadedPicture(solids, picture.view, paper, room, true);
+    ShadedPicture shaded = shadedPicture(solids, picture.view, paper, room, true, picture.smallestFold);
 
     Sheet sheet;
     for (const Dimension& d : picture.marks) {

@@ -1,6 +1,8 @@
 #include "tools/pictures/shaded.h"
 
 #include <BRepAdaptor_Curve.hxx>
+#include <BRepAdaptor_Surface.hxx>
+#include <Geom2d_Curve.hxx>
 #include <BRepBndLib.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <BRep_Tool.hxx>
@@ -20,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace pictures {
 
@@ -204,9 +207,29 @@ void drawSolid(Buffer& buffer, const Camera& camera, const ShadedSolid& solid, c
     }
 }
 
-// The sharp edges: those between faces that meet at an angle, and the
-// free ones.
-void drawEdges(Buffer& buffer, const Camera& camera, const TopoDS_Shape& shape, double deflection)
+// The outward normal of the face at the middle of its edge, if it has one
+// there.
+std::optional<gp_Vec> normalAlong(const TopoDS_Edge& edge, const TopoDS_Face& face)
+{
+    double first, last;
+    const Handle(Geom2d_Curve) onFace = BRep_Tool::CurveOnSurface(edge, face, first, last);
+    if (onFace.IsNull())
+        return std::nullopt;
+    const gp_Pnt2d uv = onFace->Value((first + last) / 2);
+    gp_Pnt p;
+    gp_Vec du, dv;
+    BRepAdaptor_Surface(face).D1(uv.X(), uv.Y(), p, du, dv);
+    gp_Vec n = du.Crossed(dv);
+    if (n.Magnitude() < 1e-12)
+        return std::nullopt;
+    if (face.Orientation() == TopAbs_REVERSED)
+        n.Reverse();
+    return n.Normalized();
+}
+
+// The sharp edges: those between faces that meet at an angle (of at least
+// minFold radians where it is given), and the free ones.
+void drawEdges(Buffer& buffer, const Camera& camera, const TopoDS_Shape& shape, double deflection, double minFold)
 {
     TopTools_IndexedDataMapOfShapeListOfShape faces;
     TopExp::MapShapesAndAncestors(shape, TopAbs_EDGE, TopAbs_FACE, faces);
@@ -219,6 +242,11 @@ void drawEdges(Buffer& buffer, const Camera& camera, const TopoDS_Shape& shape, 
             const TopoDS_Face f1 = TopoDS::Face(around.First()), f2 = TopoDS::Face(around.Last());
             if (f1.IsSame(f2) || BRep_Tool::Continuity(edge, f1, f2) != GeomAbs_C0)
                 continue;
+            if (minFold > 0) {
+                const std::optional<gp_Vec> n1 = normalAlong(edge, f1), n2 = normalAlong(edge, f2);
+                if (n1 && n2 && n1->Angle(*n2) < minFold)
+                    continue;
+            }
         }
         BRepAdaptor_Curve curve(edge);
         GCPnts_TangentialDeflection sampler(curve, 0.05, deflection);
@@ -236,11 +264,11 @@ void drawEdges(Buffer& buffer, const Camera& camera, const TopoDS_Shape& shape, 
 QImage shadedView(const std::vector<ShadedSolid>& solids, const View& view, const QImage& background,
                   const QRect& frame)
 {
-    return shadedPicture(solids, view, background, frame, false).image;
+    return shadedPicture(solids, view, background, frame, false, 0).image;
 }
 
 ShadedPicture shadedPicture(const std::vector<ShadedSolid>& solids, const View& view, const QImage& background,
-                            const QRect& frame, bool outlined)
+                            const QRect& frame, bool outlined, double smallestFold)
 {
     Camera camera;
     camera.toViewer = gp_Vec(view.toViewer[0], view.toViewer[1], view.toViewer[2]).Normalized();
@@ -277,7 +305,7 @@ ShadedPicture shadedPicture(const std::vector<ShadedSolid>& solids, const View& 
     for (const ShadedSolid& s : solids)
         drawSolid(buffer, camera, s, light, deflection);
     for (const ShadedSolid& s : solids)
-        drawEdges(buffer, camera, s.shape, deflection);
+        drawEdges(buffer, camera, s.shape, deflection, smallestFold * M_PI / 180);
     if (outlined)
         buffer.outline(8.0 * kSupersample / camera.scale);
 

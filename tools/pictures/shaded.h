@@ -38,8 +38,11 @@ struct ShadedPicture {
 QImage shadedView(const std::vector<ShadedSolid>& solids, const View& view, const QImage& background,
                   const QRect& frame);
 // The same with the solids' outline against the background drawn as a
-// line, as small pictures of round bodies want it.
+// line where asked, as small pictures of round bodies want it, and of the
+// edges between faces only those where the faces fold by smallestFold
+// degrees or more: the many slight folds where small round bodies join
+// would only blur a small picture.
 ShadedPicture shadedPicture(const std::vector<ShadedSolid>& solids, const View& view, const QImage& background,
-                            const QRect& frame, bool outlined);
+                            const QRect& frame, bool outlined, double smallestFold);
 
 } // namespace pictures
