@@ -66,8 +66,10 @@ struct FigurePicture {
 // frame in which it is built (X to its left, Y up, Z to its front), where
 // the hip joints are at the origin, the arms stretch out along ±X at the
 // height 561, the shoulders at 190.64, the elbows at 441.58 and the wrists
-// at 674.16 from the middle, the fingertips 213.25 further; the knees are
-// about 470 and the ankles 920 below the hips.
+// at 674.16 from the middle, the fingertips 213.25 further; the shins end
+// 920 below the hips, the shoes lower still. The marks' points are in the
+// standing figure's frame: the built frame's x and y times 0.9493 become its
+// x and z.
 //
 // The hand is built with the wrist at the origin, the fingers along -X,
 // the thumb towards +Y and the palm facing +Z; its fingers' bases, A to E,
