@@ -240,14 +240,29 @@ QImage figurePicture(const FigurePicture& picture)
     const std::vector<ShadedSolid> solids = drawFigure(picture, size);
     QImage paper(size, QImage::Format_RGB32);
     paper.fill(Qt::white);
-    const QRect room(qRound(picture.place[0] * size.width()), qRound(picture.place[1] * size.height()),
-                     qRound(picture.place[2] * size.width()), qRound(picture.place[3] * size.height()));
-    ShadedPicture shaded = shadedPicture(solids, picture.view, paper, room, true, picture.smallestFold);
-
+    QRectF room(picture.place[0] * size.width(), picture.place[1] * size.height(), picture.place[2] * size.width(),
+                picture.place[3] * size.height());
+    // The marks' letters keep their size while the drawing scales: where
+    // they reach out of the picture, the drawing's room shrinks and moves
+    // until drawing and marks fit together.
+    const QRectF inside = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(2, 2, -2, -2);
+    ShadedPicture shaded;
     Sheet sheet;
-    for (const Dimension& d : picture.marks) {
-        const QPointF from = shaded.toPixels(point(d.from)), to = shaded.toPixels(point(d.to));
-        addMark(sheet, {d.mark, QString::fromUtf8(d.letter), from, to, from, to}, QTransform(), picture.letterPixels);
+    for (int round = 0; round < 6; ++round) {
+        shaded = shadedPicture(solids, picture.view, paper, room.toRect(), true, picture.smallestFold);
+        sheet = Sheet();
+        for (const Dimension& d : picture.marks) {
+            const QPointF from = shaded.toPixels(point(d.from)), to = shaded.toPixels(point(d.to));
+            addMark(sheet, {d.mark, QString::fromUtf8(d.letter), from, to, from, to}, QTransform(),
+                    picture.letterPixels);
+        }
+        const QRectF all = sheet.bounds().united(room);
+        if (inside.contains(all))
+            break;
+        const double k = std::min(inside.width() / all.width(), inside.height() / all.height());
+        const QPointF centre = inside.center() + (room.center() - all.center()) * k;
+        room = QRectF(QPointF(), room.size() * k);
+        room.moveCenter(centre);
     }
     QPainter painter(&shaded.image);
     sheet.paint(painter);
