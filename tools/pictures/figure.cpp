@@ -280,7 +280,8 @@ std::vector<PictureFile> figurePictureFiles()
 {
     std::vector<PictureFile> files;
     for (const FigurePicture& p : figurePictures())
-        files.push_back({QLatin1String(p.file), [&p] { return figurePicture(p); }});
+        files.push_back({QLatin1String(p.file), [&p] { return figurePicture(p); },
+                         p.drawing == FigureDrawing::WholeFigure});
     return files;
 }
 

@@ -12,6 +12,8 @@ namespace pictures {
 struct PictureFile {
     QString path; // under resources/
     std::function<QImage()> make;
+    // Made in minutes rather than seconds (the whole worker figure).
+    bool slow = false;
 };
 
 std::vector<PictureFile> allPictures();
