@@ -143,9 +143,8 @@ void addAngle(Sheet& sheet, const PlacedMark& m, const QTransform& px, double si
 
 } // namespace
 
-void addMark(Sheet& sheet, const PlacedMark& mark, const QTransform& toPixels, double letterPixels)
+void addMark(Sheet& sheet, const PlacedMark& mark, const QTransform& toPixels, double size)
 {
-    const double size = letterPixels;
     switch (mark.mark) {
     case Mark::Linear:
         addLinear(sheet, mark, toPixels, size);
