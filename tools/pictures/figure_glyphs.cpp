@@ -1,7 +1,5 @@
 // The worker figure's glyphs: the five buttons of its strip (initial pose,
-// save, load, body page, finger and colour page), and the pictures of its
-// two pages until the figure itself can draw them: the standing figure with
-// its fragments and the hand with its fingers, as plain line drawings.
+// save, load, body page, finger and colour page).
 #include "tools/pictures/glyphs.h"
 
 #include "tools/pictures/glyph_kit.h"
@@ -105,27 +103,6 @@ const std::vector<Small>& smalls()
              const QColor dots[] = {kRed, kGreen, QColor(40, 80, 220)};
              for (int k = 0; k < 3; ++k)
                  fill(p, circle({18, 3.5 + 5 * k}, 2.2), QBrush(dots[k]), 0.6);
-         }},
-        {"figure/figure.png", {279, 300}, [](QPainter& p) { // the figure with its fragments numbered
-             p.fillRect(QRect(0, 0, 279, 300), Qt::white);
-             stickFigure(p, {139.5, 40}, 17, QColor(61, 112, 174), 6);
-             p.setPen(kNavy);
-             p.setFont(QFont(QStringLiteral("Times New Roman"), 11));
-             const std::pair<QPointF, const char*> numbers[] = {
-                 {{150, 25}, "1"},  {{115, 80}, "2"}, {{85, 80}, "3"},   {{60, 80}, "4"},   {{18, 80}, "5"},
-                 {{147, 100}, "6"}, {{147, 140}, "7"}, {{108, 190}, "8"}, {{95, 240}, "9"}, {{80, 290}, "10"}};
-             for (const auto& [at, text] : numbers)
-                 p.drawText(at, QString::fromLatin1(text));
-         }},
-        {"figure/hand.png", {202, 155}, [](QPainter& p) { // the hand with its fingers lettered
-             p.fillRect(QRect(0, 0, 202, 155), Qt::white);
-             fill(p, hand({100, 150}, 11), shaded(QRectF(30, 10, 140, 140), QColor(253, 216, 201)), 1.2);
-             p.setPen(kNavy);
-             p.setFont(QFont(QStringLiteral("Times New Roman"), 11, QFont::Bold));
-             const std::pair<QPointF, const char*> letters[] = {
-                 {{25, 75}, "A"}, {{66, 12}, "B"}, {{88, 12}, "C"}, {{108, 12}, "D"}, {{128, 30}, "E"}};
-             for (const auto& [at, text] : letters)
-                 p.drawText(at, QString::fromLatin1(text));
          }},
     };
     return all;

@@ -43,13 +43,13 @@ double reach(const QRectF& box, QPointF direction)
 }
 
 // The letter's box centred at the point `gap` beyond `from` along direction.
-QPainterPath letterBeside(const QString& letter, QPointF from, QPointF direction, double gap)
+QPainterPath letterBeside(const QString& letter, QPointF from, QPointF direction, double gap, double size)
 {
-    const QRectF box = letterPath(letter, {}).boundingRect();
-    return letterPath(letter, from + direction * (gap + reach(box, direction)));
+    const QRectF box = letterPath(letter, {}, size).boundingRect();
+    return letterPath(letter, from + direction * (gap + reach(box, direction)), size);
 }
 
-void addLinear(Sheet& sheet, const PlacedMark& m, const QTransform& px)
+void addLinear(Sheet& sheet, const PlacedMark& m, const QTransform& px, double size)
 {
     const QPointF a = px.map(m.lineFrom), b = px.map(m.lineTo);
     // Extension lines from the part to a little past the dimension line.
@@ -63,7 +63,7 @@ void addLinear(Sheet& sheet, const PlacedMark& m, const QTransform& px)
 
     const QPointF d = unit(b - a);
     const double length = QLineF(a, b).length();
-    const QRectF box = letterPath(m.letter, {}).boundingRect();
+    const QRectF box = letterPath(m.letter, {}, size).boundingRect();
     const bool roomForArrows = length >= 2.6 * kArrowLength;
     const bool roomForLetter = length >= 2 * kArrowLength + reach(box, d) * 2 + 4;
 
@@ -85,36 +85,38 @@ void addLinear(Sheet& sheet, const PlacedMark& m, const QTransform& px)
         const QPointF away = a - px.map(m.from);
         if (std::hypot(away.x(), away.y()) >= 1 ? dot(n, away) < 0 : n.y() > 0)
             n = -n;
-        sheet.letters.push_back(letterBeside(m.letter, (a + b) / 2, n, kLetterGap));
+        sheet.letters.push_back(letterBeside(m.letter, (a + b) / 2, n, kLetterGap, size));
     } else {
         // Past the end of the line.
         const QPointF end = roomForArrows ? b : b + d * (kArrowLength + 6);
-        sheet.letters.push_back(letterBeside(m.letter, end, d, kLetterGap));
+        sheet.letters.push_back(letterBeside(m.letter, end, d, kLetterGap, size));
     }
 }
 
-void addLeader(Sheet& sheet, const PlacedMark& m, const QTransform& px, bool dot = false)
+void addLeader(Sheet& sheet, const PlacedMark& m, const QTransform& px, double size, bool dot = false)
 {
     const QPointF tip = px.map(m.from), knee = px.map(m.to);
-    const QRectF box = letterPath(m.letter, {}).boundingRect();
+    const QRectF box = letterPath(m.letter, {}, size).boundingRect();
     const double side = knee.x() >= tip.x() ? 1 : -1;
-    const QPointF shelfEnd = knee + QPointF(side * (box.width() + 6), 0);
+    const QPointF shelfEnd = knee + QPointF(side * (box.width() + size * 6 / kLetterPixels), 0);
     sheet.lines.push_back({Stroke::Thin, QPolygonF({tip, knee, shelfEnd})});
     if (dot) {
         QPolygonF disc;
+        const double radius = kDotRadius * std::min(1.0, size / kLetterPixels * 1.2);
         for (int k = 0; k < 12; ++k)
-            disc << tip + kDotRadius * QPointF(std::cos(k * M_PI / 6), std::sin(k * M_PI / 6));
+            disc << tip + radius * QPointF(std::cos(k * M_PI / 6), std::sin(k * M_PI / 6));
         sheet.arrows.push_back(disc);
     } else {
         sheet.arrows.push_back(arrowhead(tip, tip - knee));
     }
-    sheet.letters.push_back(letterPath(m.letter, QPointF((knee.x() + shelfEnd.x()) / 2,
-                                                         knee.y() - kLetterGap - box.height() / 2)));
+    sheet.letters.push_back(letterPath(m.letter,
+                                       QPointF((knee.x() + shelfEnd.x()) / 2, knee.y() - kLetterGap - box.height() / 2),
+                                       size));
 }
 
 // The arc about the vertex from the ray through `to` to the ray through
 // the other point, the shorter way round.
-void addAngle(Sheet& sheet, const PlacedMark& m, const QTransform& px)
+void addAngle(Sheet& sheet, const PlacedMark& m, const QTransform& px, double size)
 {
     const QPointF c = px.map(m.from), a = px.map(m.to), b = px.map(m.lineFrom);
     const double radius = QLineF(c, a).length();
@@ -136,25 +138,28 @@ void addAngle(Sheet& sheet, const PlacedMark& m, const QTransform& px)
     sheet.arrows.push_back(arrowhead(arc.back(), tangent(start + sweep)));
     sheet.arrows.push_back(arrowhead(arc.front(), -tangent(start)));
     const double middle = start + sweep / 2;
-    sheet.letters.push_back(letterBeside(m.letter, at(middle), QPointF(std::cos(middle), std::sin(middle)), kLetterGap));
+    sheet.letters.push_back(letterBeside(m.letter, at(middle), QPointF(std::cos(middle), std::sin(middle)), kLetterGap, size));
 }
 
 } // namespace
 
-void addMark(Sheet& sheet, const PlacedMark& mark, const QTransform& toPixels)
+void addMark(Sheet& sheet, const PlacedMark& mark, const QTransform& toPixels, double size)
 {
     switch (mark.mark) {
     case Mark::Linear:
-        addLinear(sheet, mark, toPixels);
+        addLinear(sheet, mark, toPixels, size);
         break;
     case Mark::Leader:
-        addLeader(sheet, mark, toPixels);
+        addLeader(sheet, mark, toPixels, size);
         break;
     case Mark::Point:
-        addLeader(sheet, mark, toPixels, true);
+        addLeader(sheet, mark, toPixels, size, true);
         break;
     case Mark::Angle:
-        addAngle(sheet, mark, toPixels);
+        addAngle(sheet, mark, toPixels, size);
+        break;
+    case Mark::Text:
+        sheet.letters.push_back(letterPath(mark.letter, toPixels.map(mark.from), size));
         break;
     case Mark::Axis:
         sheet.lines.push_back({Stroke::Axis, QPolygonF({toPixels.map(mark.from), toPixels.map(mark.to)})});

@@ -19,6 +19,7 @@ struct PlacedMark {
 };
 
 // Adds the mark, mapped into pixels by toPixels.
-void addMark(Sheet& sheet, const PlacedMark& mark, const QTransform& toPixels);
+// Letters are letterPixels high (the panels' size unless told).
+void addMark(Sheet& sheet, const PlacedMark& mark, const QTransform& toPixels, double letterPixels = kLetterPixels);
 
 } // namespace pictures

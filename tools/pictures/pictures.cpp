@@ -41,7 +41,7 @@ std::vector<PictureFile> allPictures()
     for (const PartPicture& p : partPictures())
         files.push_back({QString::fromLatin1(p.file), [&p] { return partPicture(p); }});
     files.push_back({QStringLiteral("window/start.png"), &startPicture});
-    for (auto glyphs : {&toolbarGlyphs, &windowGlyphs, &figureGlyphs, &hoseGlyphs})
+    for (auto glyphs : {&toolbarGlyphs, &windowGlyphs, &figureGlyphs, &hoseGlyphs, &figurePictureFiles})
         for (PictureFile& g : glyphs())
             files.push_back(std::move(g));
     return files;

@@ -45,6 +45,9 @@ enum class Mark {
     // point `shift`: an arc about `from` through `to`, arrowheads at both
     // rays and the letter beside the arc's middle.
     Angle,
+    // The letter alone, centred at `from`: a name written on the feature
+    // itself or beside it.
+    Text,
 };
 
 struct Dimension {

@@ -23,68 +23,41 @@
 
 namespace pictures {
 
-namespace {
+ScratchWindow::ScratchWindow()
+{
+    // Flags of earlier arithmetic outside the panels' procedures (the
+    // kernel's, the painter's) are none of the panels'.
+    std::feclearexcept(FE_ALL_EXCEPT);
+    acad::server::shutdown();
+    acad::server::setReachable(true);
+    connection.Connect();
+    acad::setDecimalSeparator(u'.');
+    for (app::CreatePanels create : app::partFamilies())
+        create(*this, &client);
+}
 
-// The window as the panels see it: the layouts only size the panels.
-class ScratchWindow : public shell::PanelContext {
-public:
-    ScratchWindow()
-    {
-        // Flags of earlier arithmetic outside the panels' procedures (the
-        // kernel's, the painter's) are none of the panels'.
-        std::feclearexcept(FE_ALL_EXCEPT);
-        acad::server::shutdown();
-        acad::server::setReachable(true);
-        connection.Connect();
-        acad::setDecimalSeparator(u'.');
-        for (app::CreatePanels create : app::partFamilies())
-            create(*this, &client);
-    }
-    ~ScratchWindow() override { acad::server::shutdown(); }
+ScratchWindow::~ScratchWindow()
+{
+    acad::server::shutdown();
+}
 
-    acad::WorkingFields& fields() override { return fields_; }
-    void NetPan() override {}
-    void FullPanelLayout(QWidget* panel) override { panel->resize(601, 459); }
-    void SidePanelLayout(QWidget* panel) override { panel->resize(465, 336); }
-    void TableSidePanelLayout(QWidget*) override {}
+QWidget* ScratchWindow::panel(const char* name)
+{
+    auto* p = client.findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    if (!p)
+        throw std::runtime_error(std::string("no panel ") + name);
+    return p;
+}
 
-    QWidget* panel(const char* name)
-    {
-        auto* p = client.findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-        if (!p)
-            throw std::runtime_error(std::string("no panel ") + name);
-        return p;
-    }
-
-    // The panel, or the page of the window that holds the control when the
-    // panel does not.
-    QWidget* holder(QWidget* panel, const char* name)
-    {
-        if (panel->findChild<QWidget*>(QString::fromLatin1(name)))
-            return panel;
-        for (QWidget* page : client.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (page->findChild<QWidget*>(QString::fromLatin1(name)))
-                return page;
+QWidget* ScratchWindow::holder(QWidget* panel, const char* name)
+{
+    if (panel->findChild<QWidget*>(QString::fromLatin1(name)))
         return panel;
-    }
-
-    template <class W>
-    W* control(QWidget* panel, const char* name)
-    {
-        auto* w = panel->findChild<W*>(QString::fromLatin1(name));
-        if (!w)
-            throw std::runtime_error(std::string("no control ") + name + " on " + panel->objectName().toStdString());
-        return w;
-    }
-
-    acad::TAcadDocument connection;
-    QWidget client;
-
-private:
-    acad::WorkingFields fields_{connection};
-};
-
-} // namespace
+    for (QWidget* page : client.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (page->findChild<QWidget*>(QString::fromLatin1(name)))
+            return page;
+    return panel;
+}
 
 DrawnPart drawPart(const PartPicture& picture)
 {

@@ -4,10 +4,52 @@
 // typed into the panel's edits and its button pressed.
 #include "tools/pictures/records.h"
 
+#include "acad/fields.h"
+#include "acad/interfaces.h"
+#include "app/shell/panel_context.h"
+
 #include <QSize>
+#include <QWidget>
 #include <TopoDS_Shape.hxx>
 
+#include <stdexcept>
+#include <string>
+
 namespace pictures {
+
+// The window as the panels see it, over a drawing of its own: the layouts
+// only size the panels.
+class ScratchWindow : public shell::PanelContext {
+public:
+    ScratchWindow();
+    ~ScratchWindow() override;
+
+    acad::WorkingFields& fields() override { return fields_; }
+    void NetPan() override {}
+    void FullPanelLayout(QWidget* panel) override { panel->resize(601, 459); }
+    void SidePanelLayout(QWidget* panel) override { panel->resize(465, 336); }
+    void TableSidePanelLayout(QWidget*) override {}
+
+    QWidget* panel(const char* name);
+    // The panel, or the page of the window that holds the control when the
+    // panel does not.
+    QWidget* holder(QWidget* panel, const char* name);
+
+    template <class W>
+    W* control(QWidget* panel, const char* name)
+    {
+        auto* w = panel->findChild<W*>(QString::fromLatin1(name));
+        if (!w)
+            throw std::runtime_error(std::string("no control ") + name + " on " + panel->objectName().toStdString());
+        return w;
+    }
+
+    acad::TAcadDocument connection;
+    QWidget client;
+
+private:
+    acad::WorkingFields fields_{connection};
+};
 
 struct DrawnPart {
     TopoDS_Shape shape; // the solid the record names (the newest unless told), or the lines

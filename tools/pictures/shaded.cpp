@@ -1,15 +1,18 @@
 #include "tools/pictures/shaded.h"
 
 #include <BRepAdaptor_Curve.hxx>
+#include <BRepAdaptor_Surface.hxx>
 #include <BRepBndLib.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <BRep_Tool.hxx>
 #include <Bnd_Box.hxx>
 #include <GCPnts_TangentialDeflection.hxx>
+#include <Geom2d_Curve.hxx>
 #include <Poly_Triangulation.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedDataMapOfShapeListOfShape.hxx>
+#include <TopTools_IndexedMapOfShape.hxx>
 #include <TopTools_ListOfShape.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Edge.hxx>
@@ -19,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace pictures {
 
@@ -94,6 +98,30 @@ public:
         }
     }
 
+    // The outline: solid pixels next to the background, or next to a solid
+    // pixel much further back, drawn dark.
+    void outline(double depthStep)
+    {
+        std::vector<bool> edge(hit_.size());
+        for (int y = 0; y < h_; ++y)
+            for (int x = 0; x < w_; ++x) {
+                const std::size_t i = std::size_t(y) * w_ + x;
+                if (!hit_[i])
+                    continue;
+                for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= w_ || ny >= h_)
+                        continue;
+                    const std::size_t j = std::size_t(ny) * w_ + nx;
+                    if (!hit_[j] || depth_[i] - depth_[j] > depthStep)
+                        edge[i] = true;
+                }
+            }
+        for (std::size_t i = 0; i < edge.size(); ++i)
+            if (edge[i])
+                colour_[i] = qRgb(qRed(colour_[i]) / 4, qGreen(colour_[i]) / 4, qBlue(colour_[i]) / 4);
+    }
+
     // Reduced to the picture over the background.
     void reduceInto(QImage& image, const QRect& frame) const
     {
@@ -136,8 +164,13 @@ private:
 void drawSolid(Buffer& buffer, const Camera& camera, const ShadedSolid& solid, const gp_Vec& light, double deflection)
 {
     BRepMesh_IncrementalMesh(solid.shape, deflection, false, 0.25, false);
+    TopTools_IndexedMapOfShape coloured;
+    for (const auto& [face, colour] : solid.faceColours)
+        coloured.Add(face);
     for (TopExp_Explorer f(solid.shape, TopAbs_FACE); f.More(); f.Next()) {
         const TopoDS_Face face = TopoDS::Face(f.Current());
+        const int own = coloured.FindIndex(face);
+        const QColor& colour = own > 0 ? solid.faceColours[own - 1].second : solid.colour;
         TopLoc_Location location;
         const Handle(Poly_Triangulation) mesh = BRep_Tool::Triangulation(face, location);
         if (mesh.IsNull())
@@ -169,14 +202,34 @@ void drawSolid(Buffer& buffer, const Camera& camera, const ShadedSolid& solid, c
                 return gp_Vec(v.Dot(camera.right), v.Dot(camera.up), v.Dot(camera.toViewer));
             };
             const gp_Vec n[3] = {toCamera(normals[a]), toCamera(normals[b]), toCamera(normals[c])};
-            buffer.triangle(p, n, solid.colour, light, gp_Vec(0, 0, 1));
+            buffer.triangle(p, n, colour, light, gp_Vec(0, 0, 1));
         }
     }
 }
 
-// The sharp edges: those between faces that meet at an angle, and the
-// free ones.
-void drawEdges(Buffer& buffer, const Camera& camera, const TopoDS_Shape& shape, double deflection)
+// The outward normal of the face at the middle of its edge, if it has one
+// there.
+std::optional<gp_Vec> normalAlong(const TopoDS_Edge& edge, const TopoDS_Face& face)
+{
+    double first, last;
+    const Handle(Geom2d_Curve) onFace = BRep_Tool::CurveOnSurface(edge, face, first, last);
+    if (onFace.IsNull())
+        return std::nullopt;
+    const gp_Pnt2d uv = onFace->Value((first + last) / 2);
+    gp_Pnt p;
+    gp_Vec du, dv;
+    BRepAdaptor_Surface(face).D1(uv.X(), uv.Y(), p, du, dv);
+    gp_Vec n = du.Crossed(dv);
+    if (n.Magnitude() < 1e-12)
+        return std::nullopt;
+    if (face.Orientation() == TopAbs_REVERSED)
+        n.Reverse();
+    return n.Normalized();
+}
+
+// The sharp edges: those between faces that meet at an angle (of at least
+// minFold radians where it is given), and the free ones.
+void drawEdges(Buffer& buffer, const Camera& camera, const TopoDS_Shape& shape, double deflection, double minFold)
 {
     TopTools_IndexedDataMapOfShapeListOfShape faces;
     TopExp::MapShapesAndAncestors(shape, TopAbs_EDGE, TopAbs_FACE, faces);
@@ -189,6 +242,11 @@ void drawEdges(Buffer& buffer, const Camera& camera, const TopoDS_Shape& shape, 
             const TopoDS_Face f1 = TopoDS::Face(around.First()), f2 = TopoDS::Face(around.Last());
             if (f1.IsSame(f2) || BRep_Tool::Continuity(edge, f1, f2) != GeomAbs_C0)
                 continue;
+            if (minFold > 0) {
+                const std::optional<gp_Vec> n1 = normalAlong(edge, f1), n2 = normalAlong(edge, f2);
+                if (n1 && n2 && n1->Angle(*n2) < minFold)
+                    continue;
+            }
         }
         BRepAdaptor_Curve curve(edge);
         GCPnts_TangentialDeflection sampler(curve, 0.05, deflection);
@@ -205,6 +263,12 @@ void drawEdges(Buffer& buffer, const Camera& camera, const TopoDS_Shape& shape, 
 
 QImage shadedView(const std::vector<ShadedSolid>& solids, const View& view, const QImage& background,
                   const QRect& frame)
+{
+    return shadedPicture(solids, view, background, frame, false, 0).image;
+}
+
+ShadedPicture shadedPicture(const std::vector<ShadedSolid>& solids, const View& view, const QImage& background,
+                            const QRect& frame, bool outlined, double smallestFold)
 {
     Camera camera;
     camera.toViewer = gp_Vec(view.toViewer[0], view.toViewer[1], view.toViewer[2]).Normalized();
@@ -241,11 +305,17 @@ QImage shadedView(const std::vector<ShadedSolid>& solids, const View& view, cons
     for (const ShadedSolid& s : solids)
         drawSolid(buffer, camera, s, light, deflection);
     for (const ShadedSolid& s : solids)
-        drawEdges(buffer, camera, s.shape, deflection);
+        drawEdges(buffer, camera, s.shape, deflection, smallestFold * M_PI / 180);
+    if (outlined)
+        buffer.outline(8.0 * kSupersample / camera.scale);
 
     QImage image = background.convertToFormat(QImage::Format_RGB32);
     buffer.reduceInto(image, frame);
-    return image;
+    const QPointF corner = frame.topLeft();
+    return {image, [camera, corner](const gp_Pnt& p) {
+                const gp_Vec v = camera.map(p);
+                return corner + QPointF(v.X(), v.Y()) / kSupersample;
+            }};
 }
 
 } // namespace pictures

@@ -12,7 +12,6 @@ namespace {
 const QColor kInk(20, 20, 20);
 const QColor kNavy(0, 0, 128);
 constexpr const char* kLetterFontFile = "/usr/share/fonts/opentype/urw-base35/NimbusRoman-Italic.otf";
-constexpr int kLetterPixels = 19;
 
 QPen pen(Stroke stroke)
 {
@@ -102,7 +101,7 @@ void Sheet::paint(QPainter& painter) const
         painter.drawPath(p);
 }
 
-QFont letterFont()
+QFont letterFont(double pixels)
 {
     static const QString family = [] {
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kLetterFontFile));
@@ -111,16 +110,16 @@ QFont letterFont()
         return QFontDatabase::applicationFontFamilies(id).front();
     }();
     QFont font(family);
-    font.setPixelSize(kLetterPixels);
+    font.setPixelSize(qRound(pixels));
     font.setItalic(true);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
-QPainterPath letterPath(const QString& text, QPointF centre)
+QPainterPath letterPath(const QString& text, QPointF centre, double pixels)
 {
     QPainterPath path;
-    path.addText(0, 0, letterFont(), text);
+    path.addText(0, 0, letterFont(pixels), text);
     const QRectF box = path.boundingRect();
     path.translate(centre - box.center());
     return path;

@@ -40,8 +40,10 @@ struct Sheet {
 
 // The letters of dimensions: an italic serif in the navy of the panels,
 // from a font file of the system so that every machine draws the same.
-QFont letterFont();
+// The letters' size in the panels' pictures, in pixels.
+constexpr int kLetterPixels = 19;
+QFont letterFont(double pixels = kLetterPixels);
 // The outline of a text whose box is centred on the point.
-QPainterPath letterPath(const QString& text, QPointF centre);
+QPainterPath letterPath(const QString& text, QPointF centre, double pixels = kLetterPixels);
 
 } // namespace pictures
