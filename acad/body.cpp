@@ -18,6 +18,7 @@
 #include <BRepGProp.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepTools.hxx>
+#include <BRepTools_Modifier.hxx>
 #include <BRepTools_WireExplorer.hxx>
 #include <BRep_Builder.hxx>
 #include <BRep_Tool.hxx>
@@ -25,6 +26,7 @@
 #include <GProp_GProps.hxx>
 #include <Geom_Plane.hxx>
 #include <Precision.hxx>
+#include <ShapeCustom_ConvertToRevolution.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
@@ -223,6 +225,14 @@ SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArgument
     return result;
 }
 
+int faceCount(const TopoDS_Shape& shape)
+{
+    int n = 0;
+    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next())
+        ++n;
+    return n;
+}
+
 double size(const TopoDS_Shape& shape)
 {
     Bnd_Box box;
@@ -316,6 +326,16 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
             for (const SolidPiece* p : *list)
                 if (losesCentre(r.shape, p->shape))
                     modelingError("объединение: часть тела пропала");
+    // Two pieces that reach into one another have something in common.
+    if (op == Op::Common && solids == 0 && arguments.size() == 1 && tools.size() == 1) {
+        const TopoDS_Shape& a = arguments.front()->shape;
+        const TopoDS_Shape& b = tools.front()->shape;
+        Bnd_Box ba, bb;
+        BRepBndLib::Add(a, ba);
+        BRepBndLib::Add(b, bb);
+        if (!ba.IsOut(bb) && (reachesInto(a, b) || reachesInto(b, a)))
+            modelingError("пересечение: тела не пересеклись");
+    }
     if (solids == 0 || (!check && op != Op::Fuse))
         return;
     // Only a union's volume is compared; otherwise it need only be positive.
@@ -381,6 +401,42 @@ std::optional<gp_Ax1> axisOfRevolution(const TopoDS_Shape& shape)
     return axis;
 }
 
+// The piece with every cylinder, cone, ball and torus given as the surface
+// swept by its outline about its axis: the same solid, which the kernel
+// intersects by its general method. Two cylinders whose axes nearly run
+// side by side defeat the kernel's own method for cylinders, which finds no
+// intersection at all and leaves both whole.
+SolidPiece revolved(const SolidPiece& piece)
+{
+    BRepTools_Modifier modifier(piece.shape, new ShapeCustom_ConvertToRevolution);
+    if (!modifier.IsDone())
+        modelingError("объединение не выполнено");
+    SolidPiece r;
+    r.shape = modifier.ModifiedShape(piece.shape);
+    if (!piece.colours.empty()) {
+        TopTools_IndexedMapOfShape faces;
+        TopExp::MapShapes(piece.shape, TopAbs_FACE, faces);
+        for (int i = 1; i <= faces.Extent(); ++i)
+            if (const Colour* colour = piece.colours.find(faces(i)))
+                r.colours.set(modifier.ModifiedShape(faces(i)), *colour);
+    }
+    return r;
+}
+
+// Whether the piece has a face that `revolved` would change.
+bool hasRevolvedFaces(const TopoDS_Shape& shape)
+{
+    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next())
+        switch (BRepAdaptor_Surface(TopoDS::Face(e.Current()), false).GetType()) {
+        case GeomAbs_Cylinder:
+        case GeomAbs_Cone:
+        case GeomAbs_Sphere:
+        case GeomAbs_Torus: return true;
+        default: break;
+        }
+    return false;
+}
+
 SolidPiece turned(const SolidPiece& piece, const gp_Ax1& axis, double angle)
 {
     gp_Trsf t;
@@ -393,8 +449,9 @@ SolidPiece turned(const SolidPiece& piece, const gp_Ax1& axis, double angle)
 }
 
 // Runs an operation; on failure once more with a small fuzzy tolerance. A
-// union of two pieces that still fails is tried with the pieces the other
-// way round, then with a solid of revolution turned about its own axis (a
+// union or common part of two pieces that still fails is tried with one
+// piece's surfaces given by revolution; a union then with the pieces the
+// other way round, with a solid of revolution turned about its own axis (a
 // ball about its centre), which moves its seams and poles off wherever they
 // confused the kernel, and last with a larger tolerance.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
@@ -414,9 +471,44 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
         verify(op, r, arguments, tools, check);
         return r;
     } catch (const EOleException&) {
-        if (op != Op::Fuse || arguments.size() != 1 || tools.size() != 1)
+        if (op == Op::Cut || arguments.size() != 1 || tools.size() != 1)
             throw;
         std::vector<std::function<SolidPiece()>> others;
+        // The piece with fewer faces, then the other, with its surfaces
+        // given by revolution. The union is then checked against the common
+        // part worked out the same way: together they hold both pieces.
+        const bool toolFirst = faceCount(tools.front()->shape) <= faceCount(arguments.front()->shape);
+        for (int k : {toolFirst ? 1 : 0, toolFirst ? 0 : 1}) {
+            if (!hasRevolvedFaces(k == 0 ? arguments.front()->shape : tools.front()->shape))
+                continue;
+            others.push_back([&, k] {
+                const SolidPiece r = revolved(k == 0 ? *arguments.front() : *tools.front());
+                const SolidPiece* a = k == 0 ? &r : arguments.front();
+                const SolidPiece* t = k == 0 ? tools.front() : &r;
+                SolidPiece result = runOnce(op, {a}, {t}, 0.0);
+                if (op == Op::Fuse && solidCount(result.shape) > 0) {
+                    const SolidPiece common = runOnce(Op::Common, {a}, {t}, 0.0);
+                    const double va = volumeOf(a->shape), vt = volumeOf(t->shape);
+                    const double balance = volumeOf(result.shape) + volumeOf(common.shape) - va - vt;
+                    if (!(std::fabs(balance) <= 1e-6 * (va + vt)))
+                        modelingError("объединение: объем не сходится");
+                }
+                return result;
+            });
+        }
+        if (op != Op::Fuse) {
+            for (std::size_t i = 0; i < others.size(); ++i) {
+                try {
+                    SolidPiece r = others[i]();
+                    verify(op, r, arguments, tools, check);
+                    return r;
+                } catch (const EOleException&) {
+                    if (i + 1 == others.size())
+                        throw;
+                }
+            }
+            throw;
+        }
         others.push_back([&] { return runOnce(op, arguments, tools, 0.0, true); });
         for (double angle : {1.0, 2.0})
             for (int k : {1, 0}) {
@@ -493,14 +585,6 @@ double checkSolid(const TopoDS_Shape& shape, const char* what, bool precise)
 }
 
 namespace {
-
-int faceCount(const TopoDS_Shape& shape)
-{
-    int n = 0;
-    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next())
-        ++n;
-    return n;
-}
 
 // Whether the union holds every piece: a point in the middle of each face
 // of a piece lies inside the union or on its surface. The kernel, given

@@ -132,3 +132,60 @@ TEST_F(CapsuleUnions, NeighboursUnitedOneByOneHoldTheVolumeTheyCover)
         body.Delete();
     }
 }
+
+// Two capsules whose axes run nearly side by side, 1.3 to 2.5 apart, as
+// neighbours of a skin fan do. The kernel's own method for two cylinders
+// finds no intersection there; the union must still be one solid holding
+// the two capsules less their common part, and the common part must be
+// found too. Each capsule's volume is πr²l + 4/3·πr³.
+TEST_F(CapsuleUnions, NearlyParallelNeighboursUniteAndCross)
+{
+    const double r = 7.5;
+    const std::vector<std::pair<Capsule, Capsule>> pairs = {
+        // Neighbours of a fan drawn on the figure's shoulder.
+        {{gp_Pnt(-161.5, 396.313677, 79.043211), gp_Pnt(-152.50005, 560.999091, 68.985069), r},
+         {gp_Pnt(-159.4, 396.337972, 80.534244), gp_Pnt(-151.250049, 560.999018, 68.985949), r}},
+        // The second 1.9 to one side and tilted by 0.002 about its middle.
+        {{gp_Pnt(0, 0, 0), gp_Pnt(0, 160, 0), r}, {gp_Pnt(1.9, 0, -0.16), gp_Pnt(1.9, 160, 0.16), r}},
+    };
+    auto own = [](const Capsule& c) {
+        return pi * c.r * c.r * c.a.Distance(c.b) + 4 * pi / 3 * std::pow(c.r, 3);
+    };
+    for (const auto& [first, second] : pairs) {
+        SCOPED_TRACE(first.a.X());
+        IAcad3DSolid body = draw(first);
+        IAcad3DSolid other = draw(second);
+        body.Boolean(acUnion, other);
+        double united = 0;
+        ASSERT_NO_THROW(united = body.Volume());
+        EXPECT_EQ(ms().Count(), 1);
+        EXPECT_TRUE(BRepCheck_Analyzer(body.entity()->shape()).IsValid());
+
+        IAcad3DSolid a = draw(first);
+        IAcad3DSolid b = draw(second);
+        ASSERT_NO_THROW(a.Boolean(acIntersection, b));
+        const double common = a.Volume();
+        EXPECT_NEAR(united + common, own(first) + own(second), 1e-6 * united);
+        const auto [expected, error] = sampledVolume({first, second}, 400000);
+        EXPECT_NEAR(united, expected, 4 * error + 1e-3 * expected);
+        body.Delete();
+        a.Delete();
+    }
+}
+
+// Capsules side by side and exactly parallel, 1.9 apart: the union is the
+// two circles' union along the length, l·(2πr² − lens), and the two end
+// balls' union, 2·4/3·πr³ − π(4r + d)(2r − d)²/12, where the lens of two
+// circles of radius r with centres d apart is 2r²·acos(d/2r) − d/2·√(4r² − d²).
+TEST_F(CapsuleUnions, ParallelNeighboursHoldTheirWorkedOutVolume)
+{
+    const double r = 7.5, d = 1.9, l = 160;
+    IAcad3DSolid body = draw({gp_Pnt(0, 0, 0), gp_Pnt(0, l, 0), r});
+    IAcad3DSolid other = draw({gp_Pnt(d, 0, 0), gp_Pnt(d, l, 0), r});
+    body.Boolean(acUnion, other);
+    const double lens = 2 * r * r * std::acos(d / (2 * r)) - d / 2 * std::sqrt(4 * r * r - d * d);
+    const double balls = 2 * 4 * pi / 3 * std::pow(r, 3) - pi * (4 * r + d) * std::pow(2 * r - d, 2) / 12;
+    const double expected = l * (2 * pi * r * r - lens) + balls;
+    EXPECT_NEAR(body.Volume(), expected, 1e-6 * expected);
+    EXPECT_EQ(ms().Count(), 1);
+}
