@@ -13,6 +13,8 @@
 #include <BRepBndLib.hxx>
 #include <BRepBuilderAPI_Copy.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
+#include <BRepBuilderAPI_MakeVertex.hxx>
+#include <BRepExtrema_DistShapeShape.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepCheck_Analyzer.hxx>
 #include <BRepGProp.hxx>
@@ -327,6 +329,32 @@ bool nearlySideBySide(const TopoDS_Shape& a, const TopoDS_Shape& b)
     return false;
 }
 
+// Whether the point lies on the inner side of the piece's face nearest to
+// it: a second opinion, by another method, where the classifier by rays has
+// been seen to take a point outside two capsules side by side for one inside.
+// A point nearest an edge or a vertex keeps the classifier's answer.
+bool insideByNearestFace(const gp_Pnt& point, const TopoDS_Shape& piece)
+{
+    TopoDS_Compound faces;
+    BRep_Builder builder;
+    builder.MakeCompound(faces);
+    for (TopExp_Explorer e(piece, TopAbs_FACE); e.More(); e.Next())
+        builder.Add(faces, e.Current());
+    BRepExtrema_DistShapeShape nearest(BRepBuilderAPI_MakeVertex(point).Vertex(), faces);
+    if (!nearest.IsDone() || nearest.NbSolution() == 0 || nearest.SupportTypeShape2(1) != BRepExtrema_IsInFace)
+        return true;
+    const TopoDS_Face face = TopoDS::Face(nearest.SupportOnShape2(1));
+    double u, v;
+    nearest.ParOnFaceS2(1, u, v);
+    gp_Pnt on;
+    gp_Vec du, dv;
+    BRepAdaptor_Surface(face, false).D1(u, v, on, du, dv);
+    gp_Vec normal = du.Crossed(dv);
+    if (face.Orientation() == TopAbs_REVERSED)
+        normal.Reverse();
+    return gp_Vec(on, point).Dot(normal) < 0;
+}
+
 // Whether a face of the union lies inside one of its pieces: the kernel
 // missed where another piece crosses that face (two cylinders nearly side by
 // side) and kept it whole, inside and out. A face of a union lies on its
@@ -377,7 +405,7 @@ bool sinksIntoPiece(const TopoDS_Shape& united, const std::vector<const SolidPie
                     if (!p.inside)
                         p.inside = std::make_unique<BRepClass3d_SolidClassifier>(pieces[k]->shape);
                     p.inside->Perform(point, 10 * Precision::Confusion());
-                    if (p.inside->State() == TopAbs_IN)
+                    if (p.inside->State() == TopAbs_IN && insideByNearestFace(point, pieces[k]->shape))
                         return true;
                 }
             }
