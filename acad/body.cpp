@@ -13,11 +13,14 @@
 #include <BRepBndLib.hxx>
 #include <BRepBuilderAPI_Copy.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
+#include <BRepBuilderAPI_MakeVertex.hxx>
+#include <BRepExtrema_DistShapeShape.hxx>
 #include <BRepBuilderAPI_Transform.hxx>
 #include <BRepCheck_Analyzer.hxx>
 #include <BRepGProp.hxx>
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepTools.hxx>
+#include <BRepTools_Modifier.hxx>
 #include <BRepTools_WireExplorer.hxx>
 #include <BRep_Builder.hxx>
 #include <BRep_Tool.hxx>
@@ -25,6 +28,7 @@
 #include <GProp_GProps.hxx>
 #include <Geom_Plane.hxx>
 #include <Precision.hxx>
+#include <ShapeCustom_ConvertToRevolution.hxx>
 #include <TopExp.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopTools_IndexedMapOfShape.hxx>
@@ -33,6 +37,7 @@
 #include <TopoDS_Compound.hxx>
 #include <TopoDS_Wire.hxx>
 #include <gp_Ax3.hxx>
+#include <gp_Cylinder.hxx>
 #include <gp_Lin.hxx>
 #include <gp_Pln.hxx>
 
@@ -40,7 +45,9 @@
 #include <cmath>
 #include <functional>
 #include <future>
+#include <memory>
 #include <optional>
+#include <unordered_set>
 
 namespace acad {
 
@@ -223,6 +230,14 @@ SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArgument
     return result;
 }
 
+int faceCount(const TopoDS_Shape& shape)
+{
+    int n = 0;
+    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next())
+        ++n;
+    return n;
+}
+
 double size(const TopoDS_Shape& shape)
 {
     Bnd_Box box;
@@ -274,6 +289,130 @@ bool overlappingSolids(const TopoDS_Shape& shape)
     return false;
 }
 
+// Cylinders of two pieces whose axes run nearly side by side, at less than
+// 0.03 rad (but not parallel) and closer than their radii together: the
+// kernel's own method for two cylinders finds no intersection there, and a
+// union of many pieces at once then comes out a valid solid of the wrong
+// volume.
+bool nearlySideBySide(const TopoDS_Shape& a, const TopoDS_Shape& b)
+{
+    struct Cylinder {
+        gp_Cylinder surface;
+        Bnd_Box box;
+    };
+    auto cylinders = [](const TopoDS_Shape& shape) {
+        std::vector<Cylinder> found;
+        for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next()) {
+            const BRepAdaptor_Surface s(TopoDS::Face(e.Current()), false);
+            if (s.GetType() != GeomAbs_Cylinder)
+                continue;
+            Cylinder& c = found.emplace_back();
+            c.surface = s.Cylinder();
+            BRepBndLib::Add(e.Current(), c.box);
+        }
+        return found;
+    };
+    const std::vector<Cylinder> ca = cylinders(a);
+    if (ca.empty())
+        return false;
+    for (const Cylinder& q : cylinders(b))
+        for (const Cylinder& p : ca) {
+            if (p.box.IsOut(q.box))
+                continue;
+            double angle = p.surface.Axis().Direction().Angle(q.surface.Axis().Direction());
+            angle = std::min(angle, M_PI - angle);
+            if (angle <= Precision::Angular() || angle >= 0.03)
+                continue;
+            if (gp_Lin(p.surface.Axis()).Distance(gp_Lin(q.surface.Axis())) < p.surface.Radius() + q.surface.Radius())
+                return true;
+        }
+    return false;
+}
+
+// Whether the point lies on the inner side of the piece's face nearest to
+// it: a second opinion, by another method, where the classifier by rays has
+// been seen to take a point outside two capsules side by side for one inside.
+// A point nearest an edge or a vertex keeps the classifier's answer.
+bool insideByNearestFace(const gp_Pnt& point, const TopoDS_Shape& piece)
+{
+    TopoDS_Compound faces;
+    BRep_Builder builder;
+    builder.MakeCompound(faces);
+    for (TopExp_Explorer e(piece, TopAbs_FACE); e.More(); e.Next())
+        builder.Add(faces, e.Current());
+    BRepExtrema_DistShapeShape nearest(BRepBuilderAPI_MakeVertex(point).Vertex(), faces);
+    if (!nearest.IsDone() || nearest.NbSolution() == 0 || nearest.SupportTypeShape2(1) != BRepExtrema_IsInFace)
+        return true;
+    const TopoDS_Face face = TopoDS::Face(nearest.SupportOnShape2(1));
+    double u, v;
+    nearest.ParOnFaceS2(1, u, v);
+    gp_Pnt on;
+    gp_Vec du, dv;
+    BRepAdaptor_Surface(face, false).D1(u, v, on, du, dv);
+    gp_Vec normal = du.Crossed(dv);
+    if (face.Orientation() == TopAbs_REVERSED)
+        normal.Reverse();
+    return gp_Vec(on, point).Dot(normal) < 0;
+}
+
+// Whether a face of the union lies inside one of its pieces: the kernel
+// missed where another piece crosses that face (two cylinders nearly side by
+// side) and kept it whole, inside and out. A face of a union lies on its
+// boundary, never inside a piece. Faces are sampled on a grid over their
+// parameter range.
+bool sinksIntoPiece(const TopoDS_Shape& united, const std::vector<const SolidPiece*>& pieces)
+{
+    struct Piece {
+        Bnd_Box box;
+        std::unique_ptr<BRepClass3d_SolidClassifier> inside;
+        std::unordered_set<const Geom_Surface*> surfaces;
+    };
+    std::vector<Piece> checked(pieces.size());
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        BRepBndLib::Add(pieces[k]->shape, checked[k].box);
+        for (TopExp_Explorer e(pieces[k]->shape, TopAbs_FACE); e.More(); e.Next()) {
+            TopLoc_Location where;
+            checked[k].surfaces.insert(BRep_Tool::Surface(TopoDS::Face(e.Current()), where).get());
+        }
+    }
+    constexpr int n = 4;
+    for (TopExp_Explorer e(united, TopAbs_FACE); e.More(); e.Next()) {
+        const TopoDS_Face& face = TopoDS::Face(e.Current());
+        // A face on a piece's own surface is a part of that piece's
+        // boundary: only the other pieces can hold it.
+        TopLoc_Location where;
+        const Geom_Surface* own = BRep_Tool::Surface(face, where).get();
+        double u0, u1, v0, v1;
+        BRepTools::UVBounds(face, u0, u1, v0, v1);
+        const BRepAdaptor_Surface surface(face, false);
+        for (int i = 1; i < n; ++i)
+            for (int j = 1; j < n; ++j) {
+                const gp_Pnt2d uv(u0 + (u1 - u0) * i / n, v0 + (v1 - v0) * j / n);
+                gp_Pnt point;
+                bool onFace = false;
+                for (std::size_t k = 0; k < pieces.size(); ++k) {
+                    Piece& p = checked[k];
+                    if (p.surfaces.count(own))
+                        continue;
+                    if (!onFace) {
+                        if (BRepClass_FaceClassifier(face, uv, Precision::Confusion()).State() != TopAbs_IN)
+                            break;
+                        onFace = true;
+                        point = surface.Value(uv.X(), uv.Y());
+                    }
+                    if (p.box.IsOut(point))
+                        continue;
+                    if (!p.inside)
+                        p.inside = std::make_unique<BRepClass3d_SolidClassifier>(pieces[k]->shape);
+                    p.inside->Perform(point, 10 * Precision::Confusion());
+                    if (p.inside->State() == TopAbs_IN && insideByNearestFace(point, pieces[k]->shape))
+                        return true;
+                }
+            }
+    }
+    return false;
+}
+
 // Whether the union leaves out the centre of a small piece (a ball, a
 // frustum) whose centre lies inside it: the kernel, given a cone whose point
 // stands in a ball, has dropped most of the cone and still made a valid
@@ -316,6 +455,20 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
             for (const SolidPiece* p : *list)
                 if (losesCentre(r.shape, p->shape))
                     modelingError("объединение: часть тела пропала");
+    if (op == Op::Fuse && solids > 0 && arguments.size() == 1 && tools.size() == 1 &&
+        nearlySideBySide(arguments.front()->shape, tools.front()->shape) &&
+        sinksIntoPiece(r.shape, {arguments.front(), tools.front()}))
+        modelingError("объединение: тела не слились");
+    // Two pieces that reach into one another have something in common.
+    if (op == Op::Common && solids == 0 && arguments.size() == 1 && tools.size() == 1) {
+        const TopoDS_Shape& a = arguments.front()->shape;
+        const TopoDS_Shape& b = tools.front()->shape;
+        Bnd_Box ba, bb;
+        BRepBndLib::Add(a, ba);
+        BRepBndLib::Add(b, bb);
+        if (!ba.IsOut(bb) && (reachesInto(a, b) || reachesInto(b, a)))
+            modelingError("пересечение: тела не пересеклись");
+    }
     if (solids == 0 || (!check && op != Op::Fuse))
         return;
     // Only a union's volume is compared; otherwise it need only be positive.
@@ -381,6 +534,42 @@ std::optional<gp_Ax1> axisOfRevolution(const TopoDS_Shape& shape)
     return axis;
 }
 
+// The piece with every cylinder, cone, ball and torus given as the surface
+// swept by its outline about its axis: the same solid, which the kernel
+// intersects by its general method. Two cylinders whose axes nearly run
+// side by side defeat the kernel's own method for cylinders, which finds no
+// intersection at all and leaves both whole.
+SolidPiece revolved(const SolidPiece& piece)
+{
+    BRepTools_Modifier modifier(piece.shape, new ShapeCustom_ConvertToRevolution);
+    if (!modifier.IsDone())
+        modelingError("объединение не выполнено");
+    SolidPiece r;
+    r.shape = modifier.ModifiedShape(piece.shape);
+    if (!piece.colours.empty()) {
+        TopTools_IndexedMapOfShape faces;
+        TopExp::MapShapes(piece.shape, TopAbs_FACE, faces);
+        for (int i = 1; i <= faces.Extent(); ++i)
+            if (const Colour* colour = piece.colours.find(faces(i)))
+                r.colours.set(modifier.ModifiedShape(faces(i)), *colour);
+    }
+    return r;
+}
+
+// Whether the piece has a face that `revolved` would change.
+bool hasRevolvedFaces(const TopoDS_Shape& shape)
+{
+    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next())
+        switch (BRepAdaptor_Surface(TopoDS::Face(e.Current()), false).GetType()) {
+        case GeomAbs_Cylinder:
+        case GeomAbs_Cone:
+        case GeomAbs_Sphere:
+        case GeomAbs_Torus: return true;
+        default: break;
+        }
+    return false;
+}
+
 SolidPiece turned(const SolidPiece& piece, const gp_Ax1& axis, double angle)
 {
     gp_Trsf t;
@@ -396,8 +585,9 @@ SolidPiece solidBySolid(const SolidPiece& first, const SolidPiece& second, bool 
 bool boxesOverlap(const TopoDS_Shape& a, const TopoDS_Shape& b);
 
 // Runs an operation; on failure once more with a small fuzzy tolerance. A
-// union of two pieces that still fails is tried with the pieces the other
-// way round, then with a solid of revolution turned about its own axis (a
+// union or common part of two pieces that still fails is tried with one
+// piece's surfaces given by revolution; a union then with the pieces the
+// other way round, with a solid of revolution turned about its own axis (a
 // ball about its centre), which moves its seams and poles off wherever they
 // confused the kernel, and last with a larger tolerance.
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
@@ -417,9 +607,45 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
         verify(op, r, arguments, tools, check);
         return r;
     } catch (const EOleException&) {
-        if (op != Op::Fuse || arguments.size() != 1 || tools.size() != 1)
+        if (op == Op::Cut || arguments.size() != 1 || tools.size() != 1)
             throw;
         std::vector<std::function<SolidPiece()>> others;
+        // The piece with fewer faces, then the other, with its surfaces
+        // given by revolution. The union is then checked against the common
+        // part worked out the same way: together they hold both pieces, to
+        // within what the kernel's approximate intersection curves allow.
+        const bool toolFirst = faceCount(tools.front()->shape) <= faceCount(arguments.front()->shape);
+        for (int k : {toolFirst ? 1 : 0, toolFirst ? 0 : 1}) {
+            if (!hasRevolvedFaces(k == 0 ? arguments.front()->shape : tools.front()->shape))
+                continue;
+            others.push_back([&, k] {
+                const SolidPiece r = revolved(k == 0 ? *arguments.front() : *tools.front());
+                const SolidPiece* a = k == 0 ? &r : arguments.front();
+                const SolidPiece* t = k == 0 ? tools.front() : &r;
+                SolidPiece result = runOnce(op, {a}, {t}, 0.0);
+                if (op == Op::Fuse && solidCount(result.shape) > 0) {
+                    const SolidPiece common = runOnce(Op::Common, {a}, {t}, 0.0);
+                    const double va = volumeOf(a->shape), vt = volumeOf(t->shape);
+                    const double balance = volumeOf(result.shape) + volumeOf(common.shape) - va - vt;
+                    if (!(std::fabs(balance) <= 1e-5 * (va + vt)))
+                        modelingError("объединение: объем не сходится");
+                }
+                return result;
+            });
+        }
+        if (op != Op::Fuse) {
+            for (std::size_t i = 0; i < others.size(); ++i) {
+                try {
+                    SolidPiece r = others[i]();
+                    verify(op, r, arguments, tools, check);
+                    return r;
+                } catch (const EOleException&) {
+                    if (i + 1 == others.size())
+                        throw;
+                }
+            }
+            throw;
+        }
         others.push_back([&] { return runOnce(op, arguments, tools, 0.0, true); });
         for (double angle : {1.0, 2.0})
             for (int k : {1, 0}) {
@@ -536,14 +762,6 @@ double checkSolid(const TopoDS_Shape& shape, const char* what, bool precise)
 
 namespace {
 
-int faceCount(const TopoDS_Shape& shape)
-{
-    int n = 0;
-    for (TopExp_Explorer e(shape, TopAbs_FACE); e.More(); e.Next())
-        ++n;
-    return n;
-}
-
 // Whether the union holds every piece: a point in the middle of each face
 // of a piece lies inside the union or on its surface. The kernel, given
 // many pieces at once, has been seen to drop some of them whole.
@@ -591,8 +809,10 @@ SolidPiece fusePair(SolidPiece& first, SolidPiece& second, bool check)
 // otherwise the set goes in one go and, when the kernel fails, half by half.
 SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
 {
+    // A copy: when the other half fails, the caller goes on with the pieces
+    // one by one, this one among them.
     if (set.size() == 1)
-        return std::move(*set.front());
+        return *set.front();
     if (set.size() > 2) {
         std::vector<int> faces;
         int total = 0;
@@ -617,6 +837,12 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
             // in one go.
             if (crossingPairs(set) > 2 * set.size())
                 modelingError("объединение: слишком много пересечений сразу");
+            // Nor do cylinders nearly side by side, whose union in one go
+            // can come out whole and wrong.
+            for (std::size_t i = 0; i < set.size(); ++i)
+                for (std::size_t j = i + 1; j < set.size(); ++j)
+                    if (nearlySideBySide(set[i]->shape, set[j]->shape))
+                        modelingError("объединение: цилиндры почти вдоль друг друга");
             SolidPiece r = runOnce(Op::Fuse, {set.front()}, tools, 0.0);
             verify(Op::Fuse, r, {set.front()}, tools, check);
             if (!holdsEveryPiece(r.shape, set))
