@@ -149,18 +149,27 @@ void carryColours(BRepAlgoAPI_BooleanOperation& algo, const std::vector<const So
 
 // A private copy of a piece, which a destructive operation may change as it
 // likes; the face colours follow the copy.
+// The piece's face colours on the faces that `modified` gives for its faces.
+template <class Modified>
+FaceColours carriedColours(const SolidPiece& piece, Modified modified)
+{
+    FaceColours carried;
+    if (piece.colours.empty())
+        return carried;
+    TopTools_IndexedMapOfShape faces;
+    TopExp::MapShapes(piece.shape, TopAbs_FACE, faces);
+    for (int i = 1; i <= faces.Extent(); ++i)
+        if (const Colour* colour = piece.colours.find(faces(i)))
+            carried.set(modified(faces(i)), *colour);
+    return carried;
+}
+
 SolidPiece privateCopy(const SolidPiece& piece)
 {
     BRepBuilderAPI_Copy copy(piece.shape, false, false);
     SolidPiece c;
     c.shape = copy.Shape();
-    if (!piece.colours.empty()) {
-        TopTools_IndexedMapOfShape faces;
-        TopExp::MapShapes(piece.shape, TopAbs_FACE, faces);
-        for (int i = 1; i <= faces.Extent(); ++i)
-            if (const Colour* colour = piece.colours.find(faces(i)))
-                c.colours.set(copy.ModifiedShape(faces(i)), *colour);
-    }
+    c.colours = carriedColours(piece, [&](const TopoDS_Shape& face) { return copy.ModifiedShape(face); });
     return c;
 }
 
@@ -546,13 +555,7 @@ SolidPiece revolved(const SolidPiece& piece)
         modelingError("объединение не выполнено");
     SolidPiece r;
     r.shape = modifier.ModifiedShape(piece.shape);
-    if (!piece.colours.empty()) {
-        TopTools_IndexedMapOfShape faces;
-        TopExp::MapShapes(piece.shape, TopAbs_FACE, faces);
-        for (int i = 1; i <= faces.Extent(); ++i)
-            if (const Colour* colour = piece.colours.find(faces(i)))
-                r.colours.set(modifier.ModifiedShape(faces(i)), *colour);
-    }
+    r.colours = carriedColours(piece, [&](const TopoDS_Shape& face) { return modifier.ModifiedShape(face); });
     return r;
 }
 

@@ -32,17 +32,27 @@ double distanceToAxis(const gp_Pnt& p, const Capsule& c)
     return p.Distance(c.a.Translated(ab * t));
 }
 
-// The share of points of a fine random sample of the capsules' box that lie
-// in some capsule, times the box's volume; and the standard error.
-std::pair<double, double> sampledVolume(const std::vector<Capsule>& capsules, int samples)
+// The box the capsules fill.
+void boxOf(const std::vector<Capsule>& capsules, double lo[3], double hi[3])
 {
-    double lo[3] = {1e300, 1e300, 1e300}, hi[3] = {-1e300, -1e300, -1e300};
+    for (int k = 0; k < 3; ++k) {
+        lo[k] = 1e300;
+        hi[k] = -1e300;
+    }
     for (const Capsule& c : capsules)
         for (const gp_Pnt& p : {c.a, c.b})
             for (int k = 0; k < 3; ++k) {
                 lo[k] = std::min(lo[k], p.Coord(k + 1) - c.r);
                 hi[k] = std::max(hi[k], p.Coord(k + 1) + c.r);
             }
+}
+
+// The share of points of a fine random sample of the capsules' box that lie
+// in some capsule, times the box's volume; and the standard error.
+std::pair<double, double> sampledVolume(const std::vector<Capsule>& capsules, int samples)
+{
+    double lo[3], hi[3];
+    boxOf(capsules, lo, hi);
     std::mt19937_64 random(20240611);
     std::uniform_real_distribution<double> unit(0, 1);
     int in = 0;
@@ -64,13 +74,8 @@ std::pair<double, double> sampledVolume(const std::vector<Capsule>& capsules, in
 // side h over their box: far steadier than a random sample of as many points.
 double gridVolume(const std::vector<Capsule>& capsules, double h)
 {
-    double lo[3] = {1e300, 1e300, 1e300}, hi[3] = {-1e300, -1e300, -1e300};
-    for (const Capsule& c : capsules)
-        for (const gp_Pnt& p : {c.a, c.b})
-            for (int k = 0; k < 3; ++k) {
-                lo[k] = std::min(lo[k], p.Coord(k + 1) - c.r);
-                hi[k] = std::max(hi[k], p.Coord(k + 1) + c.r);
-            }
+    double lo[3], hi[3];
+    boxOf(capsules, lo, hi);
     long in = 0;
     for (double x = lo[0] + h / 2; x < hi[0]; x += h)
         for (double y = lo[1] + h / 2; y < hi[1]; y += h)
