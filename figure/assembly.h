@@ -54,6 +54,12 @@ struct Rgb {
     int red, green, blue;
 };
 
+// An angle given in degrees, in radians.
+constexpr double radians(double degrees)
+{
+    return degrees * 3.141592653589793 / 180;
+}
+
 // The direction of a limb segment posed by the angle pair (a, b):
 // (sin a·cos b, cos a·cos b, −sin b).
 acad::AcadPoint segmentDirection(double a, double b);

@@ -10,15 +10,8 @@ namespace figure {
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
-
 using acad::AcadPoint;
 using acad::WorkingFields;
-
-double radians(double degrees)
-{
-    return degrees * pi / 180;
-}
 
 // A profile of the face in the head frame, reference sizes (x across, for
 // the revolved ones the distance from the axis; y up), closed on its first

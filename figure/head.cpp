@@ -9,17 +9,10 @@ namespace figure {
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
-
 using acad::AcadPoint;
 using acad::Bulge;
 using acad::WorkingFields;
 using acad::XY;
-
-double radians(double degrees)
-{
-    return degrees * pi / 180;
-}
 
 // The bulge of a clockwise arc whose included angle is four times `quarter`
 // (degrees).
