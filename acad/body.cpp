@@ -257,23 +257,35 @@ double size(const TopoDS_Shape& shape)
 }
 
 // Whether a point of a face of `a`, away from its edges, lies inside `b`.
-// Faces are sampled on a grid over their parameter range.
+// Faces are sampled on a grid over their parameter range; only faces and
+// points within `b`'s box are classified, which is what costs.
 bool reachesInto(const TopoDS_Shape& a, const TopoDS_Shape& b)
 {
-    BRepClass3d_SolidClassifier inside(b);
+    Bnd_Box reach;
+    BRepBndLib::Add(b, reach);
+    std::optional<BRepClass3d_SolidClassifier> inside;
     constexpr int n = 4;
     for (TopExp_Explorer e(a, TopAbs_FACE); e.More(); e.Next()) {
         const TopoDS_Face& face = TopoDS::Face(e.Current());
+        Bnd_Box box;
+        BRepBndLib::Add(face, box);
+        if (reach.IsOut(box))
+            continue;
         double u0, u1, v0, v1;
         BRepTools::UVBounds(face, u0, u1, v0, v1);
         const BRepAdaptor_Surface surface(face, false);
         for (int i = 1; i < n; ++i)
             for (int j = 1; j < n; ++j) {
                 const gp_Pnt2d uv(u0 + (u1 - u0) * i / n, v0 + (v1 - v0) * j / n);
+                const gp_Pnt point = surface.Value(uv.X(), uv.Y());
+                if (reach.IsOut(point))
+                    continue;
                 if (BRepClass_FaceClassifier(face, uv, Precision::Confusion()).State() != TopAbs_IN)
                     continue;
-                inside.Perform(surface.Value(uv.X(), uv.Y()), 10 * Precision::Confusion());
-                if (inside.State() == TopAbs_IN)
+                if (!inside)
+                    inside.emplace(b);
+                inside->Perform(point, 10 * Precision::Confusion());
+                if (inside->State() == TopAbs_IN)
                     return true;
             }
     }
@@ -799,11 +811,80 @@ std::size_t crossingPairs(const std::vector<SolidPiece*>& set)
     return n;
 }
 
+Bnd_Box boxOf(const TopoDS_Shape& shape)
+{
+    Bnd_Box box;
+    BRepBndLib::Add(shape, box);
+    return box;
+}
+
+// The solids of a piece that may meet what lies in `other`, as a piece with
+// the same colours; those whose boxes stand apart from it go to `apart`.
+SolidPiece nearPart(const SolidPiece& piece, const Bnd_Box& other, std::vector<TopoDS_Shape>& apart)
+{
+    if (solidCount(piece.shape) < 2)
+        return piece;
+    TopoDS_Compound near;
+    BRep_Builder builder;
+    builder.MakeCompound(near);
+    int kept = 0;
+    for (TopExp_Explorer e(piece.shape, TopAbs_SOLID); e.More(); e.Next()) {
+        if (other.IsOut(boxOf(e.Current()))) {
+            apart.push_back(e.Current());
+            continue;
+        }
+        builder.Add(near, e.Current());
+        ++kept;
+    }
+    SolidPiece r;
+    r.colours = piece.colours;
+    if (kept == 1) {
+        TopExp_Explorer e(near, TopAbs_SOLID);
+        r.shape = e.Current();
+    } else if (kept > 1) {
+        r.shape = near;
+    }
+    return r;
+}
+
 // The union of the two results, the one holding the first piece first (its
-// colours stand where the two share a face).
+// colours stand where the two share a face). The solids of a result of
+// several that stand clear of the other result are left out of the kernel's
+// work, which costs in proportion to every face it is given, and join the
+// union as they are, with their colours.
 SolidPiece fusePair(SolidPiece& first, SolidPiece& second, bool check)
 {
-    return run(Op::Fuse, {&first}, {&second}, check);
+    if (solidCount(first.shape) < 2 && solidCount(second.shape) < 2)
+        return run(Op::Fuse, {&first}, {&second}, check);
+    std::vector<TopoDS_Shape> apart;
+    SolidPiece a = nearPart(first, boxOf(second.shape), apart);
+    const std::size_t apartOfFirst = apart.size();
+    SolidPiece b = a.shape.IsNull() ? SolidPiece{} : nearPart(second, boxOf(a.shape), apart);
+    if (apart.empty())
+        return run(Op::Fuse, {&first}, {&second}, check);
+    SolidPiece united;
+    if (a.shape.IsNull())
+        united = second;
+    else if (b.shape.IsNull())
+        united = a;
+    else
+        united = run(Op::Fuse, {&a}, {&b}, false);
+    TopoDS_Compound all;
+    BRep_Builder builder;
+    builder.MakeCompound(all);
+    for (TopExp_Explorer e(united.shape, TopAbs_SOLID); e.More(); e.Next())
+        builder.Add(all, e.Current());
+    for (std::size_t i = 0; i < apart.size(); ++i) {
+        builder.Add(all, apart[i]);
+        const FaceColours& own = i < apartOfFirst ? first.colours : second.colours;
+        for (TopExp_Explorer e(apart[i], TopAbs_FACE); e.More(); e.Next())
+            if (const Colour* c = own.find(e.Current()))
+                united.colours.set(e.Current(), *c);
+    }
+    united.shape = all;
+    if (check)
+        checkSolid(united.shape, opName(Op::Fuse), true);
+    return united;
 }
 
 // Fuses a set of pieces, the first one's colours standing. Every kernel

@@ -126,7 +126,7 @@ private:
 using Stretch = void (*)(Assembly&);
 
 // The stretches after the reading of the pose, in the order they run.
-extern const std::array<Stretch, 9> kStretches;
+extern const std::array<Stretch, 14> kStretches;
 
 // The whole figure: the pose read, then every stretch.
 void drawFigure(Assembly& assembly);

@@ -5,6 +5,9 @@
 #include <BRepCheck_Analyzer.hxx>
 #include <TopExp_Explorer.hxx>
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <set>
 #include <tuple>
 
@@ -12,6 +15,8 @@ namespace {
 
 class WholeFigure : public FigureTest {
 protected:
+    // The final pose's fixed scale factor.
+    static constexpr double k = 0.94933970732973534215;
     const acad::SolidEntity& body() { return static_cast<const acad::SolidEntity&>(*item(0).entity()); }
     // The colours the body's faces show: palette indexes as negative
     // numbers, true colours as their red, green and blue.
@@ -45,23 +50,60 @@ TEST_F(WholeFigure, InitialPoseIsOneBodyInItsPoseColours)
     ASSERT_TRUE(errors.empty()) << errors.front().toStdString();
     ASSERT_EQ(count(), 1);
     EXPECT_TRUE(BRepCheck_Analyzer(body().body.shape()).IsValid());
-    // The body, and the shoulders with both arms and hands: the shoulder
-    // joints sit above the trunk, which only the skin would join them to.
+    // The body with the head, and the shoulders with both arms and hands:
+    // the shoulder joints sit above the trunk, which only the skin would
+    // join them to.
     EXPECT_EQ(solids(), 2);
     // The overalls, turtleneck, shoes and skin of the initial pose; the
-    // trunk's badge in its three palette colours; the half cylinder of the
-    // hips with no colour of its own.
+    // lips, hair (the eyebrows), eyeballs and pupils; the trunk's badge in
+    // its three palette colours; the half cylinder of the hips with no
+    // colour of its own.
     const std::set<std::tuple<int, int, int>> expected = {
-        {61, 112, 174}, {111, 116, 174}, {77, 48, 40}, {253, 216, 201}, {-2, 0, 0}, {-106, 0, 0}, {-50, 0, 0}, {256, 0, 0}};
+        {61, 112, 174}, {111, 116, 174}, {77, 48, 40}, {253, 216, 201}, {223, 43, 12}, {16, 29, 45},
+        {202, 252, 252}, {36, 61, 198}, {-2, 0, 0},    {-106, 0, 0},    {-50, 0, 0},   {256, 0, 0}};
     EXPECT_EQ(colours(), expected);
-    // Stood up along +Z and scaled by the fixed factor: the shoulder caps
-    // of radius 73 over the girdle 561 above the hip joints are the top;
-    // the shins' feet 920 below the hip joints, the shoes lower still.
-    const double k = 0.94933970732973534215;
+    // Stood up along +Z and scaled by the fixed factor: the crown, the top
+    // of the cranium ball of radius 88 at 182.2 in the head's frame, whose
+    // origin stands 69.87 over the neck pivot on the girdle centre 561 above
+    // the hip joints, is the top; the shins' feet 920 below the hip joints,
+    // the shoes lower still.
     acad::AcadPoint lo, hi;
     item(0).as<acad::IAcad3DSolid>().GetBoundingBox(lo, hi);
-    EXPECT_NEAR(hi[2], (561 + 73) * k, 1e-6);
+    EXPECT_NEAR(hi[2], (561 + 69.87 + 182.2 + 88) * k, 1e-6);
     EXPECT_LT(lo[2], -920 * k);
+}
+
+// The head turned by A1 about Z, B1 about X and C1 about Y on its pivot,
+// the girdle centre moved by A6 and B6: the top is still the top of a
+// skull ball, worked out here turn by turn.
+TEST_F(WholeFigure, TurnedHeadsTopIsItsHighestSkullBall)
+{
+    initialPose();
+    type("Panel59", {{"Edit103", "20"}, {"Edit104", "-15"}, {"Edit142", "30"}, {"Edit121", "11"}, {"Edit122", "-5"}});
+    press("Panel61", "BitBtn57");
+    ASSERT_TRUE(errors.empty()) << errors.front().toStdString();
+    ASSERT_EQ(count(), 1);
+    EXPECT_TRUE(BRepCheck_Analyzer(body().body.shape()).IsValid());
+    const double d = std::numbers::pi / 180;
+    const double a1 = 20 * d, b1 = -15 * d, a6 = 11 * d, b6 = -5 * d;
+    struct Ball {
+        double r, x, y, z;
+    };
+    const Ball skull[] = {{55, 0, 0, 0},           {88, 0, 182.2, 33.03}, {88, 0, 177.13, -4.46},
+                          {88, 0, 181.2, 6.64},    {80, -8, 179.79, 46},  {80, 8, 179.79, 46}};
+    double top = -1e9;
+    for (const Ball& b : skull) {
+        // Over the pivot, then about Z and about X; the turn about Y keeps
+        // the height.
+        const double y = b.y + 69.87, x = b.x;
+        const double yz = x * std::sin(a1) + y * std::cos(a1);
+        const double yx = yz * std::cos(b1) - b.z * std::sin(b1);
+        top = std::max(top, yx + b.r);
+    }
+    const double girdle = 235 * std::cos(b6) * std::cos(a6) + 326;
+    acad::AcadPoint lo, hi;
+    item(0).as<acad::IAcad3DSolid>().GetBoundingBox(lo, hi);
+    EXPECT_NEAR(hi[2], (girdle + top) * k, 1e-6);
 }
 
 TEST_F(WholeFigure, TwiceTheHeightTakesEightTimesTheVolume)
