@@ -80,6 +80,27 @@ void Unions(benchmark::State& state)
 }
 BENCHMARK(Unions)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Balls along a helix, each overlapping the next few, united one by one
+// into the first as the figure heaps its balls; then the volume is asked
+// for, which makes the pending unions.
+void Spheres(benchmark::State& state)
+{
+    Drawing d;
+    const int n = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        IAcad3DSolid body = d.connection.ModelSpace().AddSphere(AcadPoint(20, 0, 0), 6);
+        for (int i = 1; i < n; ++i) {
+            const double a = i * 0.25;
+            IAcad3DSolid piece =
+                d.connection.ModelSpace().AddSphere(AcadPoint(20 * std::cos(a), 20 * std::sin(a), 2 * a), 6);
+            body.Boolean(acUnion, piece);
+        }
+        benchmark::DoNotOptimize(body.Volume());
+        body.Delete();
+    }
+}
+BENCHMARK(Spheres)->Arg(60)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+
 // Turns of a metric thread M10 x 1.5 as its procedure builds them: the
 // profile swept along one-degree chords of the helix in 36 overlapping
 // pieces per turn, the pieces united into turns and the turns into the

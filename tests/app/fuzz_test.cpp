@@ -66,6 +66,12 @@ bool knownErrorText(const QString& text)
 const std::set<std::string> knownFaults = {
 };
 
+// The figure's "3D" draws the whole worker, which takes minutes: it is
+// pressed once, with the working sizes (the initial pose the strip's first
+// button types), and left out of the bad-text cases of the strip's one
+// edit, which it does not read; the figure's own tests check its edits.
+const std::set<std::string> slowButtons = {"BitBtn57"};
+
 // Knowingly relaxed: a panel's own refusals are taken as any Russian text,
 // since each panel words its own. A case the panel specifies as drawing
 // an odd but sound result (a negative length drawn below the plane, a zero
@@ -81,7 +87,7 @@ public:
               std::unique_lock lock(m_);
               while (!stop_) {
                   if (armed_) {
-                      if (!cv_.wait_for(lock, std::chrono::seconds(20), [this] { return stop_ || !armed_; })) {
+                      if (!cv_.wait_for(lock, bound_, [this] { return stop_ || !armed_; })) {
                           std::fprintf(stderr, "HANG: %s\n", what_.c_str());
                           std::fflush(stderr);
                           std::_Exit(3);
@@ -102,11 +108,12 @@ public:
         cv_.notify_all();
         thread_.join();
     }
-    void arm(const std::string& what)
+    void arm(const std::string& what, std::chrono::seconds bound = std::chrono::seconds(20))
     {
         {
             std::lock_guard lock(m_);
             what_ = what;
+            bound_ = bound;
             armed_ = true;
         }
         cv_.notify_all();
@@ -125,6 +132,7 @@ private:
     std::condition_variable cv_;
     bool stop_ = false;
     bool armed_ = false;
+    std::chrono::seconds bound_{20};
     std::string what_;
     std::thread thread_;
 };
@@ -286,7 +294,9 @@ TEST_F(FuzzTest, EveryEditOfEveryPanelTakesBadTextsSafely)
         for (QAbstractButton* b : buttons) {
             for (QLineEdit* e : edits)
                 e->setText(working[e]);
-            watchdog.arm(panelName + " " + b->objectName().toStdString() + " with the working sizes");
+            const bool slow = slowButtons.count(b->objectName().toStdString()) > 0;
+            watchdog.arm(panelName + " " + b->objectName().toStdString() + " with the working sizes",
+                         std::chrono::seconds(slow ? 900 : 20));
             try {
                 b->click();
             } catch (const std::exception& x) {
@@ -315,6 +325,8 @@ TEST_F(FuzzTest, EveryEditOfEveryPanelTakesBadTextsSafely)
                     continue;
                 ++run;
                 for (QAbstractButton* b : buttons) {
+                    if (slowButtons.count(b->objectName().toStdString()))
+                        continue;
                     for (QLineEdit* e : edits)
                         e->setText(working[e]);
                     edit->setText(bad[ti]);
