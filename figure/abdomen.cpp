@@ -1,12 +1,13 @@
 #include "figure/stretches.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace figure {
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 
 using acad::AcadPoint;
 using acad::WorkingFields;

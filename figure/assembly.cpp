@@ -8,13 +8,14 @@
 #include <QWidget>
 
 #include <cmath>
+#include <numbers>
 #include <cstring>
 
 namespace figure {
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 
 using A = Angle;
 

@@ -12,6 +12,7 @@
 #include "figure/pose_record.h"
 
 #include <array>
+#include <numbers>
 
 class QWidget;
 
@@ -57,7 +58,7 @@ struct Rgb {
 // An angle given in degrees, in radians.
 constexpr double radians(double degrees)
 {
-    return degrees * 3.141592653589793 / 180;
+    return degrees * std::numbers::pi / 180;
 }
 
 // The direction of a limb segment posed by the angle pair (a, b):

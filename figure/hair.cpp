@@ -1,13 +1,14 @@
 #include "figure/primitives.h"
 #include "figure/stretches.h"
 
+#include <numbers>
 #include <vector>
 
 namespace figure {
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 
 using acad::WorkingFields;
 using Primitive = void (*)(WorkingFields&);

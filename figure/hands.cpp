@@ -3,13 +3,14 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace figure {
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 
 using acad::AcadPoint;
 using acad::WorkingFields;

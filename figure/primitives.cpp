@@ -4,12 +4,13 @@
 #include "figure/pose_record.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace figure {
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 constexpr double fullTurn = 2 * pi;
 
 using acad::AcadPoint;

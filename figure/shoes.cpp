@@ -1,13 +1,14 @@
 #include "figure/stretches.h"
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace figure {
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 
 using acad::AcadPoint;
 using acad::WorkingFields;

@@ -3,6 +3,7 @@
 #include "figure/stretches.h"
 
 #include <cmath>
+#include <numbers>
 #include <cstddef>
 #include <map>
 #include <vector>
@@ -11,7 +12,7 @@ namespace figure {
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 
 using acad::AcadPoint;
 using acad::WorkingFields;

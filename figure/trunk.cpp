@@ -2,13 +2,14 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace figure {
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using std::numbers::pi;
 
 // One prism of the trunk core: its outline in the plane z = 0 (closed on
 // its first vertex), the bulge of its top and bottom edges (0: straight),
