@@ -87,7 +87,10 @@ public:
               std::unique_lock lock(m_);
               while (!stop_) {
                   if (armed_) {
-                      if (!cv_.wait_for(lock, bound_, [this] { return stop_ || !armed_; })) {
+                      // A press armed anew starts its own bound.
+                      const unsigned armed = armings_;
+                      if (!cv_.wait_for(lock, bound_,
+                                        [&] { return stop_ || !armed_ || armings_ != armed; })) {
                           std::fprintf(stderr, "HANG: %s\n", what_.c_str());
                           std::fflush(stderr);
                           std::_Exit(3);
@@ -114,6 +117,7 @@ public:
             std::lock_guard lock(m_);
             what_ = what;
             bound_ = bound;
+            ++armings_;
             armed_ = true;
         }
         cv_.notify_all();
@@ -133,6 +137,7 @@ private:
     bool stop_ = false;
     bool armed_ = false;
     std::chrono::seconds bound_{20};
+    unsigned armings_ = 0;
     std::string what_;
     std::thread thread_;
 };
