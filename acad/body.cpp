@@ -762,7 +762,10 @@ double checkSolid(const TopoDS_Shape& shape, const char* what, bool precise)
     std::future<double> volume = std::async(std::launch::async, [&shape, precise] { return precise ? volumeOf(shape) : roughVolumeOf(shape); });
     bool valid = false;
     try {
-        valid = BRepCheck_Analyzer(shape, true, true).IsValid();
+        // One thread: the kernel's checker, run in parallel, checks an edge
+        // from each of its faces at once through one shared evaluator of
+        // its curve and has been seen to crash there.
+        valid = BRepCheck_Analyzer(shape, true, false).IsValid();
     } catch (...) {
         volume.wait();
         throw;
