@@ -147,8 +147,6 @@ void carryColours(BRepAlgoAPI_BooleanOperation& algo, const std::vector<const So
     }
 }
 
-// A private copy of a piece, which a destructive operation may change as it
-// likes; the face colours follow the copy.
 // The piece's face colours on the faces that `modified` gives for its faces.
 template <class Modified>
 FaceColours carriedColours(const SolidPiece& piece, Modified modified)
@@ -164,6 +162,8 @@ FaceColours carriedColours(const SolidPiece& piece, Modified modified)
     return carried;
 }
 
+// A private copy of a piece, which a destructive operation may change as it
+// likes; the face colours follow the copy.
 SolidPiece privateCopy(const SolidPiece& piece)
 {
     BRepBuilderAPI_Copy copy(piece.shape, false, false);
@@ -173,17 +173,25 @@ SolidPiece privateCopy(const SolidPiece& piece)
     return c;
 }
 
-// Runs the kernel's operation destructively, on private copies of the
-// operands: it may then keep what it computed on the operands' edges instead
-// of working it out again on every query.
+Bnd_Box boxOf(const TopoDS_Shape& shape)
+{
+    Bnd_Box box;
+    BRepBndLib::Add(shape, box);
+    return box;
+}
+
+bool boxesOverlap(const TopoDS_Shape& a, const TopoDS_Shape& b)
+{
+    return !boxOf(a).IsOut(boxOf(b));
+}
+
 // Beyond this distance from the origin (100 km) a coordinate keeps fewer
 // digits below the millimetre than the kernel's tolerance needs.
 constexpr double kFarthest = 1e8;
 
 bool beyondReach(const TopoDS_Shape& shape)
 {
-    Bnd_Box box;
-    BRepBndLib::Add(shape, box);
+    const Bnd_Box box = boxOf(shape);
     if (box.IsVoid())
         return false;
     double x0, y0, z0, x1, y1, z1;
@@ -194,6 +202,9 @@ bool beyondReach(const TopoDS_Shape& shape)
     return false;
 }
 
+// Runs the kernel's operation destructively, on private copies of the
+// operands: it may then keep what it computed on the operands' edges instead
+// of working it out again on every query.
 SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArguments,
                    const std::vector<const SolidPiece*>& originalTools, double fuzzy, bool swapRoles = false)
 {
@@ -249,8 +260,7 @@ int faceCount(const TopoDS_Shape& shape)
 
 double size(const TopoDS_Shape& shape)
 {
-    Bnd_Box box;
-    BRepBndLib::Add(shape, box);
+    const Bnd_Box box = boxOf(shape);
     if (box.IsVoid())
         return 1.0;
     return std::sqrt(box.SquareExtent());
@@ -261,15 +271,12 @@ double size(const TopoDS_Shape& shape)
 // points within `b`'s box are classified, which is what costs.
 bool reachesInto(const TopoDS_Shape& a, const TopoDS_Shape& b)
 {
-    Bnd_Box reach;
-    BRepBndLib::Add(b, reach);
+    const Bnd_Box reach = boxOf(b);
     std::optional<BRepClass3d_SolidClassifier> inside;
     constexpr int n = 4;
     for (TopExp_Explorer e(a, TopAbs_FACE); e.More(); e.Next()) {
         const TopoDS_Face& face = TopoDS::Face(e.Current());
-        Bnd_Box box;
-        BRepBndLib::Add(face, box);
-        if (reach.IsOut(box))
+        if (reach.IsOut(boxOf(face)))
             continue;
         double u0, u1, v0, v1;
         BRepTools::UVBounds(face, u0, u1, v0, v1);
@@ -484,10 +491,7 @@ void verify(Op op, const SolidPiece& r, const std::vector<const SolidPiece*>& ar
     if (op == Op::Common && solids == 0 && arguments.size() == 1 && tools.size() == 1) {
         const TopoDS_Shape& a = arguments.front()->shape;
         const TopoDS_Shape& b = tools.front()->shape;
-        Bnd_Box ba, bb;
-        BRepBndLib::Add(a, ba);
-        BRepBndLib::Add(b, bb);
-        if (!ba.IsOut(bb) && (reachesInto(a, b) || reachesInto(b, a)))
+        if (boxesOverlap(a, b) && (reachesInto(a, b) || reachesInto(b, a)))
             modelingError("пересечение: тела не пересеклись");
     }
     if (solids == 0 || (!check && op != Op::Fuse))
@@ -597,7 +601,7 @@ SolidPiece turned(const SolidPiece& piece, const gp_Ax1& axis, double angle)
 }
 
 SolidPiece solidBySolid(const SolidPiece& first, const SolidPiece& second, bool check);
-bool boxesOverlap(const TopoDS_Shape& a, const TopoDS_Shape& b);
+void addApart(SolidPiece& united, const std::vector<TopoDS_Shape>& apart, const FaceColours& colours);
 
 // Runs an operation; on failure once more with a small fuzzy tolerance. A
 // union or common part of two pieces that still fails is tried with one
@@ -712,32 +716,31 @@ SolidPiece solidBySolid(const SolidPiece& first, const SolidPiece& second, bool 
         united = firstSplit ? run(Op::Fuse, {&part}, {&united}, false, false)
                             : run(Op::Fuse, {&united}, {&part}, false, false);
     }
-    // The solids that meet nothing stay as they are, with their colours.
-    if (!apart.empty()) {
-        TopoDS_Compound all;
-        BRep_Builder builder;
-        builder.MakeCompound(all);
-        for (TopExp_Explorer e(united.shape, TopAbs_SOLID); e.More(); e.Next())
-            builder.Add(all, e.Current());
-        for (const TopoDS_Shape& solid : apart) {
-            builder.Add(all, solid);
-            for (TopExp_Explorer e(solid, TopAbs_FACE); e.More(); e.Next())
-                if (const Colour* c = many.colours.find(e.Current()))
-                    united.colours.set(e.Current(), *c);
-        }
-        united.shape = all;
-    }
+    addApart(united, apart, many.colours);
     verify(Op::Fuse, united, {&first}, {&second}, check);
     return united;
 }
 
-bool boxesOverlap(const TopoDS_Shape& a, const TopoDS_Shape& b)
+// Solids that meet nothing of the union join it as they are, with the face
+// colours they had in their own piece.
+void addApart(SolidPiece& united, const std::vector<TopoDS_Shape>& apart, const FaceColours& colours)
 {
-    Bnd_Box ba, bb;
-    BRepBndLib::Add(a, ba);
-    BRepBndLib::Add(b, bb);
-    return !ba.IsOut(bb);
+    if (apart.empty())
+        return;
+    TopoDS_Compound all;
+    BRep_Builder builder;
+    builder.MakeCompound(all);
+    for (TopExp_Explorer e(united.shape, TopAbs_SOLID); e.More(); e.Next())
+        builder.Add(all, e.Current());
+    for (const TopoDS_Shape& solid : apart) {
+        builder.Add(all, solid);
+        for (TopExp_Explorer e(solid, TopAbs_FACE); e.More(); e.Next())
+            if (const Colour* c = colours.find(e.Current()))
+                united.colours.set(e.Current(), *c);
+    }
+    united.shape = all;
 }
+
 
 } // namespace
 
@@ -814,13 +817,6 @@ std::size_t crossingPairs(const std::vector<SolidPiece*>& set)
     return n;
 }
 
-Bnd_Box boxOf(const TopoDS_Shape& shape)
-{
-    Bnd_Box box;
-    BRepBndLib::Add(shape, box);
-    return box;
-}
-
 // The solids of a piece that may meet what lies in `other`, as a piece with
 // the same colours; those whose boxes stand apart from it go to `apart`.
 SolidPiece nearPart(const SolidPiece& piece, const Bnd_Box& other, std::vector<TopoDS_Shape>& apart)
@@ -859,11 +855,10 @@ SolidPiece fusePair(SolidPiece& first, SolidPiece& second, bool check)
 {
     if (solidCount(first.shape) < 2 && solidCount(second.shape) < 2)
         return run(Op::Fuse, {&first}, {&second}, check);
-    std::vector<TopoDS_Shape> apart;
-    SolidPiece a = nearPart(first, boxOf(second.shape), apart);
-    const std::size_t apartOfFirst = apart.size();
-    SolidPiece b = a.shape.IsNull() ? SolidPiece{} : nearPart(second, boxOf(a.shape), apart);
-    if (apart.empty())
+    std::vector<TopoDS_Shape> apartOfFirst, apartOfSecond;
+    SolidPiece a = nearPart(first, boxOf(second.shape), apartOfFirst);
+    SolidPiece b = a.shape.IsNull() ? SolidPiece{} : nearPart(second, boxOf(a.shape), apartOfSecond);
+    if (apartOfFirst.empty() && apartOfSecond.empty())
         return run(Op::Fuse, {&first}, {&second}, check);
     SolidPiece united;
     if (a.shape.IsNull())
@@ -872,19 +867,8 @@ SolidPiece fusePair(SolidPiece& first, SolidPiece& second, bool check)
         united = a;
     else
         united = run(Op::Fuse, {&a}, {&b}, false);
-    TopoDS_Compound all;
-    BRep_Builder builder;
-    builder.MakeCompound(all);
-    for (TopExp_Explorer e(united.shape, TopAbs_SOLID); e.More(); e.Next())
-        builder.Add(all, e.Current());
-    for (std::size_t i = 0; i < apart.size(); ++i) {
-        builder.Add(all, apart[i]);
-        const FaceColours& own = i < apartOfFirst ? first.colours : second.colours;
-        for (TopExp_Explorer e(apart[i], TopAbs_FACE); e.More(); e.Next())
-            if (const Colour* c = own.find(e.Current()))
-                united.colours.set(e.Current(), *c);
-    }
-    united.shape = all;
+    addApart(united, apartOfFirst, first.colours);
+    addApart(united, apartOfSecond, second.colours);
     if (check)
         checkSolid(united.shape, opName(Op::Fuse), true);
     return united;
