@@ -3,6 +3,7 @@
 #include "acad/errors.h"
 #include "acad/geometry_loop.h"
 
+#include <BOPAlgo_PaveFiller.hxx>
 #include <BRepAdaptor_Curve.hxx>
 #include <BRepAlgoAPI_Common.hxx>
 #include <BRepAlgoAPI_Cut.hxx>
@@ -26,6 +27,7 @@
 #include <BRep_Tool.hxx>
 #include <Bnd_Box.hxx>
 #include <GProp_GProps.hxx>
+#include <Geom2d_Curve.hxx>
 #include <Geom_Plane.hxx>
 #include <Precision.hxx>
 #include <ShapeCustom_ConvertToRevolution.hxx>
@@ -42,11 +44,14 @@
 #include <gp_Pln.hxx>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
 #include <functional>
 #include <future>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <unordered_set>
 
 namespace acad {
@@ -163,10 +168,13 @@ FaceColours carriedColours(const SolidPiece& piece, Modified modified)
 }
 
 // A private copy of a piece, which a destructive operation may change as it
-// likes; the face colours follow the copy.
-SolidPiece privateCopy(const SolidPiece& piece)
+// likes; the face colours follow the copy. With `geometry` the copy shares
+// not even its curves and surfaces with the piece, as work on another thread
+// needs: the kernel's evaluators of some surfaces keep caches that two
+// threads must not share.
+SolidPiece privateCopy(const SolidPiece& piece, bool geometry = false)
 {
-    BRepBuilderAPI_Copy copy(piece.shape, false, false);
+    BRepBuilderAPI_Copy copy(piece.shape, geometry, false);
     SolidPiece c;
     c.shape = copy.Shape();
     c.colours = carriedColours(piece, [&](const TopoDS_Shape& face) { return copy.ModifiedShape(face); });
@@ -202,16 +210,18 @@ bool beyondReach(const TopoDS_Shape& shape)
     return false;
 }
 
-// Runs the kernel's operation destructively, on private copies of the
+// Runs the kernel's operations destructively, on private copies of the
 // operands: it may then keep what it computed on the operands' edges instead
-// of working it out again on every query.
-SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArguments,
-                   const std::vector<const SolidPiece*>& originalTools, double fuzzy, bool swapRoles = false)
+// of working it out again on every query. The operands are intersected once
+// for all the operations asked.
+std::vector<SolidPiece> runOnce(const std::vector<Op>& ops, const std::vector<const SolidPiece*>& originalArguments,
+                                const std::vector<const SolidPiece*>& originalTools, double fuzzy,
+                                bool swapRoles = false)
 {
     for (const auto* list : {&originalArguments, &originalTools})
         for (const SolidPiece* p : *list)
             if (beyondReach(p->shape))
-                modelingError(std::string(opName(op)) + ": тело дальше 100 км от начала координат");
+                modelingError(std::string(opName(ops.front())) + ": тело дальше 100 км от начала координат");
     std::vector<SolidPiece> copies;
     copies.reserve(originalArguments.size() + originalTools.size());
     std::vector<const SolidPiece*> arguments, tools;
@@ -219,35 +229,50 @@ SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& originalArgument
         arguments.push_back(&copies.emplace_back(privateCopy(*p)));
     for (const SolidPiece* p : originalTools)
         tools.push_back(&copies.emplace_back(privateCopy(*p)));
-    BRepAlgoAPI_Fuse fuse;
-    BRepAlgoAPI_Cut cut;
-    BRepAlgoAPI_Common common;
-    BRepAlgoAPI_BooleanOperation& algo = op == Op::Fuse  ? static_cast<BRepAlgoAPI_BooleanOperation&>(fuse)
-                                         : op == Op::Cut ? static_cast<BRepAlgoAPI_BooleanOperation&>(cut)
-                                                         : static_cast<BRepAlgoAPI_BooleanOperation&>(common);
-    TopTools_ListOfShape a, t;
+    TopTools_ListOfShape a, t, all;
     for (const SolidPiece* p : arguments)
         a.Append(p->shape);
     for (const SolidPiece* p : tools)
         t.Append(p->shape);
     // A union gives the kernel the same pieces the other way round when
     // asked; the colours still stand in the order given.
-    algo.SetArguments(swapRoles ? t : a);
-    algo.SetTools(swapRoles ? a : t);
-    algo.SetRunParallel(false);
-    algo.SetNonDestructive(false);
+    if (swapRoles)
+        std::swap(a, t);
+    for (const auto* list : {&a, &t})
+        for (const TopoDS_Shape& shape : *list)
+            all.Append(shape);
+    BOPAlgo_PaveFiller intersection;
+    intersection.SetArguments(all);
+    intersection.SetRunParallel(false);
+    intersection.SetNonDestructive(false);
     if (fuzzy > 0)
-        algo.SetFuzzyValue(fuzzy);
-    algo.Build();
-    if (!algo.IsDone() || algo.HasErrors())
-        modelingError(std::string(opName(op)) + " не выполнено");
-    SolidPiece result;
-    result.shape = simplified(algo.Shape());
-    std::vector<const SolidPiece*> coloured = arguments;
-    if (op == Op::Fuse)
-        coloured.insert(coloured.end(), tools.begin(), tools.end());
-    carryColours(algo, coloured, result.colours);
-    return result;
+        intersection.SetFuzzyValue(fuzzy);
+    intersection.Perform();
+    if (intersection.HasErrors())
+        modelingError(std::string(opName(ops.front())) + " не выполнено");
+    std::vector<SolidPiece> results;
+    for (Op op : ops) {
+        BRepAlgoAPI_BooleanOperation algo(intersection);
+        algo.SetOperation(op == Op::Fuse ? BOPAlgo_FUSE : op == Op::Cut ? BOPAlgo_CUT : BOPAlgo_COMMON);
+        algo.SetArguments(a);
+        algo.SetTools(t);
+        algo.Build();
+        if (!algo.IsDone() || algo.HasErrors())
+            modelingError(std::string(opName(op)) + " не выполнено");
+        SolidPiece& result = results.emplace_back();
+        result.shape = simplified(algo.Shape());
+        std::vector<const SolidPiece*> coloured = arguments;
+        if (op == Op::Fuse)
+            coloured.insert(coloured.end(), tools.begin(), tools.end());
+        carryColours(algo, coloured, result.colours);
+    }
+    return results;
+}
+
+SolidPiece runOnce(Op op, const std::vector<const SolidPiece*>& arguments,
+                   const std::vector<const SolidPiece*>& tools, double fuzzy, bool swapRoles = false)
+{
+    return std::move(runOnce(std::vector<Op>{op}, arguments, tools, fuzzy, swapRoles).front());
 }
 
 int faceCount(const TopoDS_Shape& shape)
@@ -317,14 +342,15 @@ bool overlappingSolids(const TopoDS_Shape& shape)
     return false;
 }
 
-// Cylinders of two pieces whose axes run nearly side by side, at less than
-// 0.03 rad (but not parallel) and closer than their radii together: the
-// kernel's own method for two cylinders finds no intersection there, and a
-// union of many pieces at once then comes out a valid solid of the wrong
-// volume.
-bool nearlySideBySide(const TopoDS_Shape& a, const TopoDS_Shape& b)
+// The cylinders of `a` whose axes run nearly side by side with those of
+// cylinders of `b`, at less than 0.03 rad (but not parallel) and closer than
+// their radii together: the kernel's own method for two cylinders finds no
+// intersection there, and a union of many pieces at once then comes out a
+// valid solid of the wrong volume.
+std::unordered_set<const TopoDS_TShape*> sideBySideFaces(const TopoDS_Shape& a, const TopoDS_Shape& b)
 {
     struct Cylinder {
+        const TopoDS_TShape* face;
         gp_Cylinder surface;
         Bnd_Box box;
     };
@@ -335,26 +361,33 @@ bool nearlySideBySide(const TopoDS_Shape& a, const TopoDS_Shape& b)
             if (s.GetType() != GeomAbs_Cylinder)
                 continue;
             Cylinder& c = found.emplace_back();
+            c.face = e.Current().TShape().get();
             c.surface = s.Cylinder();
             BRepBndLib::Add(e.Current(), c.box);
         }
         return found;
     };
+    std::unordered_set<const TopoDS_TShape*> faces;
     const std::vector<Cylinder> ca = cylinders(a);
     if (ca.empty())
-        return false;
+        return faces;
     for (const Cylinder& q : cylinders(b))
         for (const Cylinder& p : ca) {
-            if (p.box.IsOut(q.box))
+            if (faces.count(p.face) || p.box.IsOut(q.box))
                 continue;
             double angle = p.surface.Axis().Direction().Angle(q.surface.Axis().Direction());
             angle = std::min(angle, M_PI - angle);
             if (angle <= Precision::Angular() || angle >= 0.03)
                 continue;
             if (gp_Lin(p.surface.Axis()).Distance(gp_Lin(q.surface.Axis())) < p.surface.Radius() + q.surface.Radius())
-                return true;
+                faces.insert(p.face);
         }
-    return false;
+    return faces;
+}
+
+bool nearlySideBySide(const TopoDS_Shape& a, const TopoDS_Shape& b)
+{
+    return !sideBySideFaces(a, b).empty();
 }
 
 // Whether the point lies on the inner side of the piece's face nearest to
@@ -559,14 +592,50 @@ std::optional<gp_Ax1> axisOfRevolution(const TopoDS_Shape& shape)
     return axis;
 }
 
+// Gives by revolution only the faces chosen; the others keep their surfaces
+// and their edges' curves on them.
+class RevolveChosen : public ShapeCustom_ConvertToRevolution {
+public:
+    explicit RevolveChosen(std::unordered_set<const TopoDS_TShape*> faces) : faces_(std::move(faces)) {}
+    Standard_Boolean NewSurface(const TopoDS_Face& face, Handle(Geom_Surface)& surface, TopLoc_Location& location,
+                                Standard_Real& tolerance, Standard_Boolean& reverseWires,
+                                Standard_Boolean& reverseFace) override
+    {
+        return faces_.count(face.TShape().get()) &&
+               ShapeCustom_ConvertToRevolution::NewSurface(face, surface, location, tolerance, reverseWires,
+                                                           reverseFace);
+    }
+    Standard_Boolean NewCurve2d(const TopoDS_Edge& edge, const TopoDS_Face& face, const TopoDS_Edge& newEdge,
+                                const TopoDS_Face& newFace, Handle(Geom2d_Curve)& curve,
+                                Standard_Real& tolerance) override
+    {
+        if (faces_.count(face.TShape().get()))
+            return ShapeCustom_ConvertToRevolution::NewCurve2d(edge, face, newEdge, newFace, curve, tolerance);
+        // A face left as it is keeps its curve on the edge's copy.
+        if (edge.IsSame(newEdge))
+            return Standard_False;
+        double first, last;
+        curve = BRep_Tool::CurveOnSurface(edge, face, first, last);
+        if (!curve.IsNull())
+            curve = Handle(Geom2d_Curve)::DownCast(curve->Copy());
+        tolerance = BRep_Tool::Tolerance(edge);
+        return Standard_True;
+    }
+
+private:
+    std::unordered_set<const TopoDS_TShape*> faces_;
+};
+
 // The piece with every cylinder, cone, ball and torus given as the surface
 // swept by its outline about its axis: the same solid, which the kernel
 // intersects by its general method. Two cylinders whose axes nearly run
 // side by side defeat the kernel's own method for cylinders, which finds no
 // intersection at all and leaves both whole.
-SolidPiece revolved(const SolidPiece& piece)
+// With `only`, just those faces.
+SolidPiece revolved(const SolidPiece& piece, std::unordered_set<const TopoDS_TShape*> only = {})
 {
-    BRepTools_Modifier modifier(piece.shape, new ShapeCustom_ConvertToRevolution);
+    BRepTools_Modifier modifier(piece.shape, only.empty() ? new ShapeCustom_ConvertToRevolution
+                                                          : new RevolveChosen(std::move(only)));
     if (!modifier.IsDone())
         modelingError("объединение не выполнено");
     SolidPiece r;
@@ -612,38 +681,66 @@ void addApart(SolidPiece& united, const std::vector<TopoDS_Shape>& apart, const 
 SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                const std::vector<const SolidPiece*>& tools, bool check = true, bool split = true)
 {
-    try {
-        SolidPiece r = runOnce(op, arguments, tools, 0.0);
-        verify(op, r, arguments, tools, check);
-        return r;
-    } catch (const EOleException&) {
-    }
+    const bool pair = arguments.size() == 1 && tools.size() == 1;
+    // Two pieces whose cylinders run nearly side by side: the kernel's own
+    // method for cylinders misses where they cross, with or without a
+    // tolerance, so the union goes straight to the surfaces by revolution.
+    const bool sideBySide =
+        op == Op::Fuse && pair && nearlySideBySide(arguments.front()->shape, tools.front()->shape);
     double extent = 0;
     for (const SolidPiece* p : arguments)
         extent = std::max(extent, size(p->shape));
-    try {
-        SolidPiece r = runOnce(op, arguments, tools, 1e-7 * std::max(extent, 1.0));
-        verify(op, r, arguments, tools, check);
-        return r;
-    } catch (const EOleException&) {
-        if (op == Op::Cut || arguments.size() != 1 || tools.size() != 1)
-            throw;
+    // The failure reported when every way fails.
+    std::exception_ptr failure;
+    if (!sideBySide) {
+        try {
+            SolidPiece r = runOnce(op, arguments, tools, 0.0);
+            verify(op, r, arguments, tools, check);
+            return r;
+        } catch (const EOleException&) {
+        }
+        try {
+            SolidPiece r = runOnce(op, arguments, tools, 1e-7 * std::max(extent, 1.0));
+            verify(op, r, arguments, tools, check);
+            return r;
+        } catch (const EOleException&) {
+            if (op == Op::Cut || !pair)
+                throw;
+            failure = std::current_exception();
+        }
+    }
+    {
         std::vector<std::function<SolidPiece()>> others;
         // The piece with fewer faces, then the other, with its surfaces
         // given by revolution. The union is then checked against the common
         // part worked out the same way: together they hold both pieces, to
         // within what the kernel's approximate intersection curves allow.
+        // Where cylinders run nearly side by side, only those of the one
+        // piece are given so first: the kernel's general method costs in
+        // proportion to the faces it is given.
         const bool toolFirst = faceCount(tools.front()->shape) <= faceCount(arguments.front()->shape);
-        for (int k : {toolFirst ? 1 : 0, toolFirst ? 0 : 1}) {
-            if (!hasRevolvedFaces(k == 0 ? arguments.front()->shape : tools.front()->shape))
-                continue;
-            others.push_back([&, k] {
-                const SolidPiece r = revolved(k == 0 ? *arguments.front() : *tools.front());
+        std::vector<std::pair<int, std::unordered_set<const TopoDS_TShape*>>> ways;
+        if (sideBySide) {
+            const SolidPiece& one = toolFirst ? *tools.front() : *arguments.front();
+            const SolidPiece& other = toolFirst ? *arguments.front() : *tools.front();
+            ways.emplace_back(toolFirst ? 1 : 0, sideBySideFaces(one.shape, other.shape));
+        }
+        for (int k : {toolFirst ? 1 : 0, toolFirst ? 0 : 1})
+            if (hasRevolvedFaces(k == 0 ? arguments.front()->shape : tools.front()->shape))
+                ways.emplace_back(k, std::unordered_set<const TopoDS_TShape*>{});
+        for (const auto& way : ways) {
+            others.push_back([&, way] {
+                const int k = way.first;
+                const SolidPiece r = revolved(k == 0 ? *arguments.front() : *tools.front(), way.second);
                 const SolidPiece* a = k == 0 ? &r : arguments.front();
                 const SolidPiece* t = k == 0 ? tools.front() : &r;
-                SolidPiece result = runOnce(op, {a}, {t}, 0.0);
-                if (op == Op::Fuse && solidCount(result.shape) > 0) {
-                    const SolidPiece common = runOnce(Op::Common, {a}, {t}, 0.0);
+                if (op != Op::Fuse)
+                    return runOnce(op, {a}, {t}, 0.0);
+                // Both from one intersection of the two.
+                const std::vector<SolidPiece> both = runOnce({Op::Fuse, Op::Common}, {a}, {t}, 0.0);
+                const SolidPiece& result = both[0];
+                const SolidPiece& common = both[1];
+                if (solidCount(result.shape) > 0) {
                     const double va = volumeOf(a->shape), vt = volumeOf(t->shape);
                     const double balance = volumeOf(result.shape) + volumeOf(common.shape) - va - vt;
                     if (!(std::fabs(balance) <= 1e-5 * (va + vt)))
@@ -663,7 +760,7 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                         throw;
                 }
             }
-            throw;
+            std::rethrow_exception(failure);
         }
         others.push_back([&] { return runOnce(op, arguments, tools, 0.0, true); });
         for (double angle : {1.0, 2.0})
@@ -688,6 +785,8 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
                 verify(op, r, arguments, tools, check);
                 return r;
             } catch (const EOleException&) {
+                if (!failure)
+                    failure = std::current_exception();
             }
         }
         // A piece of several solids apart (pieces made in one go that do not
@@ -695,7 +794,9 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
         // not: then its solids go in one by one.
         if (split && (solidCount(arguments.front()->shape) > 1 || solidCount(tools.front()->shape) > 1))
             return solidBySolid(*arguments.front(), *tools.front(), check);
-        throw;
+        if (!failure)
+            modelingError(std::string(opName(op)) + " не выполнено");
+        std::rethrow_exception(failure);
     }
 }
 
@@ -874,6 +975,57 @@ SolidPiece fusePair(SolidPiece& first, SolidPiece& second, bool check)
     return united;
 }
 
+// The pieces united one by one, in their order.
+SolidPiece oneByOne(const std::vector<SolidPiece*>& set, bool check)
+{
+    SolidPiece united = fusePair(*set[0], *set[1], true);
+    for (std::size_t i = 2; i < set.size(); ++i)
+        united = fusePair(united, *set[i], i + 1 < set.size() || check);
+    return united;
+}
+
+// Helper threads, one fewer than the machine's processors, and how many of
+// them are at work.
+const int kHelpers = static_cast<int>(std::max(1U, std::thread::hardware_concurrency())) - 1;
+std::atomic<int> helpersBusy{0};
+
+bool takeHelper()
+{
+    int busy = helpersBusy.load();
+    while (busy < kHelpers)
+        if (helpersBusy.compare_exchange_weak(busy, busy + 1))
+            return true;
+    return false;
+}
+
+SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check);
+
+// The fuse of a set of pieces, made on a helper thread when one is free (on
+// copies of the pieces of its own), otherwise here when it is asked for.
+std::future<SolidPiece> fuseElsewhere(const std::vector<SolidPiece*>& set, bool check)
+{
+    if (!takeHelper())
+        return std::async(std::launch::deferred, [set, check] { return fuseSet(set, check); });
+    try {
+        std::vector<SolidPiece> own;
+        own.reserve(set.size());
+        for (const SolidPiece* p : set)
+            own.push_back(privateCopy(*p, true));
+        return std::async(std::launch::async, [own = std::move(own), check]() mutable {
+            struct Done {
+                ~Done() { --helpersBusy; }
+            } done;
+            std::vector<SolidPiece*> pieces;
+            for (SolidPiece& p : own)
+                pieces.push_back(&p);
+            return fuseSet(pieces, check);
+        });
+    } catch (...) {
+        --helpersBusy;
+        throw;
+    }
+}
+
 // Fuses a set of pieces, the first one's colours standing. Every kernel
 // operation costs in proportion to all the faces it is given, so a piece
 // larger than all the others together joins them only once they are one;
@@ -898,8 +1050,17 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
             SolidPiece others = fuseSet(rest, true);
             return largest == 0 ? fusePair(*set.front(), others, check) : fusePair(others, *set[largest], check);
         }
+        // Nor do cylinders nearly side by side (the capsules of a fan, each
+        // beside the one before), whose union in one go can come out whole
+        // and wrong.
+        bool sideBySide = false;
+        for (std::size_t i = 0; i < set.size() && !sideBySide; ++i)
+            for (std::size_t j = i + 1; j < set.size() && !sideBySide; ++j)
+                sideBySide = nearlySideBySide(set[i]->shape, set[j]->shape);
         std::vector<const SolidPiece*> tools(set.begin() + 1, set.end());
         try {
+            if (sideBySide)
+                modelingError("объединение: цилиндры почти вдоль друг друга");
             // Pieces that cross many others (balls heaped on one spot, the
             // rounding pieces along a washer's edges) cost the kernel many
             // times more in one go than in halves, and in one go it has
@@ -908,12 +1069,6 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
             // in one go.
             if (crossingPairs(set) > 2 * set.size())
                 modelingError("объединение: слишком много пересечений сразу");
-            // Nor do cylinders nearly side by side, whose union in one go
-            // can come out whole and wrong.
-            for (std::size_t i = 0; i < set.size(); ++i)
-                for (std::size_t j = i + 1; j < set.size(); ++j)
-                    if (nearlySideBySide(set[i]->shape, set[j]->shape))
-                        modelingError("объединение: цилиндры почти вдоль друг друга");
             SolidPiece r = runOnce(Op::Fuse, {set.front()}, tools, 0.0);
             verify(Op::Fuse, r, {set.front()}, tools, check);
             if (!holdsEveryPiece(r.shape, set))
@@ -923,17 +1078,15 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
         }
         try {
             const std::size_t mid = set.size() / 2;
+            std::future<SolidPiece> second = fuseElsewhere({set.begin() + mid, set.end()}, true);
             SolidPiece left = fuseSet({set.begin(), set.begin() + mid}, true);
-            SolidPiece right = fuseSet({set.begin() + mid, set.end()}, true);
+            SolidPiece right = second.get();
             return fusePair(left, right, check);
         } catch (const EOleException&) {
             // Pieces that cross one another everywhere (a heap of balls on
             // one spot) defeat the kernel in bulk; one by one, in the order
             // they were united, they come together.
-            SolidPiece united = fusePair(*set[0], *set[1], true);
-            for (std::size_t i = 2; i < set.size(); ++i)
-                united = fusePair(united, *set[i], i + 1 < set.size() || check);
-            return united;
+            return oneByOne(set, check);
         }
     }
     return fusePair(*set[0], *set[1], check);
@@ -1071,12 +1224,21 @@ SolidPiece fuseAll(std::vector<SolidPiece> pieces, std::size_t chunk)
         const bool last = pieces.size() <= chunk;
         std::vector<SolidPiece> next;
         next.reserve(pieces.size() / chunk + 1);
+        std::vector<std::vector<SolidPiece*>> sets;
         for (std::size_t i = 0; i < pieces.size(); i += chunk) {
-            std::vector<SolidPiece*> set;
+            std::vector<SolidPiece*>& set = sets.emplace_back();
             for (std::size_t j = i; j < std::min(pieces.size(), i + chunk); ++j)
                 set.push_back(&pieces[j]);
-            next.push_back(fuseSet(set, last));
         }
+        // The sets of a level are fused side by side where helpers are
+        // free, the last one here.
+        std::vector<std::future<SolidPiece>> fused;
+        for (std::size_t i = 0; i + 1 < sets.size(); ++i)
+            fused.push_back(fuseElsewhere(sets[i], last));
+        SolidPiece lastSet = fuseSet(sets.back(), last);
+        for (std::future<SolidPiece>& f : fused)
+            next.push_back(f.get());
+        next.push_back(std::move(lastSet));
         pieces = std::move(next);
     }
     return std::move(pieces.front());

@@ -220,7 +220,7 @@ void CapsuleFan(benchmark::State& state)
             body.Boolean(acUnion, piece);
         }
         try {
-            benchmark::DoNotOptimize(body.Volume());
+            state.counters["volume"] = body.Volume();
         } catch (const EOleException& e) {
             state.SkipWithError(e.what());
         }

@@ -172,7 +172,7 @@ void Assembly::move(acad::IAcad3DSolid& solid, const acad::AcadPoint& from, cons
 }
 
 // The skin over the shoulders (shoulderSkin) is left out: its capsules,
-// nearly side by side, take the drawing layer about a second each.
+// nearly side by side, take the drawing layer minutes a shoulder.
 const std::array<Stretch, 14> kStretches = {
     &abdomenAndPelvis, &legs,     &shoes,         &trunkCore,     &rightShoulder, &leftShoulder, &arms,
     &hands,            &headFirst, &headFace,     &hairAndHelmet, &collarAndLips, &headPose,     &finalPose,

@@ -344,9 +344,10 @@ const std::vector<SkinBand>& skinBands(Shoulder side)
     return side == Shoulder::Right ? right : left;
 }
 
-// The skin's neighbouring capsules lie nearly parallel, and the kernel
-// finds no intersection between them: until their unions can be made, the
-// shoulders are drawn with their joints and caps and without the skin.
+// The skin's neighbouring capsules lie nearly side by side, which the kernel
+// intersects only by its slow general method: the union of a shoulder's skin
+// takes minutes. Until it can be made fast enough to wait for, the shoulders
+// are drawn with their joints and caps and without the skin.
 void rightShoulder(Assembly& a)
 {
     shoulderJoint(a, Shoulder::Right);
