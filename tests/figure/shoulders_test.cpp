@@ -328,9 +328,8 @@ TEST_F(Shoulders, BadColourTextStopsAtItsRead)
 
 // ---------------------------------------------------------------------------
 // The skin. Each capsule is checked as it stands in the body, a piece of its
-// own; the press ends with their union, one valid solid. The union of a
-// shoulder's skin takes minutes (neighbouring capsules lie nearly side by
-// side), so the case is left out of the everyday run.
+// own; the press still ends with their union, which the kernel cannot make
+// yet (neighbouring capsules lie nearly parallel), so the case waits.
 
 TEST_F(Shoulders, DISABLED_SkinCapsulesRunFromTheirAnchorsTowardsTheTurnedTargets)
 {
@@ -350,16 +349,11 @@ TEST_F(Shoulders, DISABLED_SkinCapsulesRunFromTheirAnchorsTowardsTheTurnedTarget
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         clearDrawing();
-        // The pieces as the stretch leaves them, before the press ends with
-        // their union.
-        std::vector<acad::SolidPiece> pieces;
-        run({{"Edit102", num(1755.5)}, {c.edit, num(c.typed)}}, [&](figure::Assembly& a) {
-            figure::shoulderSkin(a, c.side, figure::shoulderJoint(a, c.side));
-            pieces = static_cast<acad::SolidEntity&>(*a.f.BodySolid.entity()).body.pieces();
-        });
+        run({{"Edit102", num(1755.5)}, {c.edit, num(c.typed)}},
+            [&](figure::Assembly& a) { figure::shoulderSkin(a, c.side, figure::shoulderJoint(a, c.side)); });
         ASSERT_TRUE(errors.empty()) << errors.front().toStdString();
         ASSERT_EQ(count(), 1);
-        EXPECT_TRUE(BRepCheck_Analyzer(body().body.shape()).IsValid());
+        const std::vector<acad::SolidPiece>& pieces = body().body.pieces();
         const std::vector<SkinBand>& bands = figure::skinBands(c.side);
         const std::size_t capsules = c.side == Shoulder::Right ? 325 : 327;
         // The seed, the rod, the ball, the cap, then the capsules in order.
