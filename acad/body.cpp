@@ -709,95 +709,93 @@ SolidPiece run(Op op, const std::vector<const SolidPiece*>& arguments,
             failure = std::current_exception();
         }
     }
-    {
-        std::vector<std::function<SolidPiece()>> others;
-        // The piece with fewer faces, then the other, with its surfaces
-        // given by revolution. The union is then checked against the common
-        // part worked out the same way: together they hold both pieces, to
-        // within what the kernel's approximate intersection curves allow.
-        // Where cylinders run nearly side by side, only those of the one
-        // piece are given so first: the kernel's general method costs in
-        // proportion to the faces it is given.
-        const bool toolFirst = faceCount(tools.front()->shape) <= faceCount(arguments.front()->shape);
-        std::vector<std::pair<int, std::unordered_set<const TopoDS_TShape*>>> ways;
-        if (sideBySide) {
-            const SolidPiece& one = toolFirst ? *tools.front() : *arguments.front();
-            const SolidPiece& other = toolFirst ? *arguments.front() : *tools.front();
-            ways.emplace_back(toolFirst ? 1 : 0, sideBySideFaces(one.shape, other.shape));
-        }
-        for (int k : {toolFirst ? 1 : 0, toolFirst ? 0 : 1})
-            if (hasRevolvedFaces(k == 0 ? arguments.front()->shape : tools.front()->shape))
-                ways.emplace_back(k, std::unordered_set<const TopoDS_TShape*>{});
-        for (const auto& way : ways) {
-            others.push_back([&, way] {
-                const int k = way.first;
-                const SolidPiece r = revolved(k == 0 ? *arguments.front() : *tools.front(), way.second);
-                const SolidPiece* a = k == 0 ? &r : arguments.front();
-                const SolidPiece* t = k == 0 ? tools.front() : &r;
-                if (op != Op::Fuse)
-                    return runOnce(op, {a}, {t}, 0.0);
-                // Both from one intersection of the two.
-                const std::vector<SolidPiece> both = runOnce({Op::Fuse, Op::Common}, {a}, {t}, 0.0);
-                const SolidPiece& result = both[0];
-                const SolidPiece& common = both[1];
-                if (solidCount(result.shape) > 0) {
-                    const double va = volumeOf(a->shape), vt = volumeOf(t->shape);
-                    const double balance = volumeOf(result.shape) + volumeOf(common.shape) - va - vt;
-                    if (!(std::fabs(balance) <= 1e-5 * (va + vt)))
-                        modelingError("объединение: объем не сходится");
-                }
-                return result;
-            });
-        }
-        if (op != Op::Fuse) {
-            for (std::size_t i = 0; i < others.size(); ++i) {
-                try {
-                    SolidPiece r = others[i]();
-                    verify(op, r, arguments, tools, check);
-                    return r;
-                } catch (const EOleException&) {
-                    if (i + 1 == others.size())
-                        throw;
-                }
+    std::vector<std::function<SolidPiece()>> others;
+    // The piece with fewer faces, then the other, with its surfaces
+    // given by revolution. The union is then checked against the common
+    // part worked out the same way: together they hold both pieces, to
+    // within what the kernel's approximate intersection curves allow.
+    // Where cylinders run nearly side by side, only those of the one
+    // piece are given so first: the kernel's general method costs in
+    // proportion to the faces it is given.
+    const bool toolFirst = faceCount(tools.front()->shape) <= faceCount(arguments.front()->shape);
+    std::vector<std::pair<int, std::unordered_set<const TopoDS_TShape*>>> ways;
+    if (sideBySide) {
+        const SolidPiece& one = toolFirst ? *tools.front() : *arguments.front();
+        const SolidPiece& other = toolFirst ? *arguments.front() : *tools.front();
+        ways.emplace_back(toolFirst ? 1 : 0, sideBySideFaces(one.shape, other.shape));
+    }
+    for (int k : {toolFirst ? 1 : 0, toolFirst ? 0 : 1})
+        if (hasRevolvedFaces(k == 0 ? arguments.front()->shape : tools.front()->shape))
+            ways.emplace_back(k, std::unordered_set<const TopoDS_TShape*>{});
+    for (const auto& way : ways) {
+        others.push_back([&, way] {
+            const int k = way.first;
+            const SolidPiece r = revolved(k == 0 ? *arguments.front() : *tools.front(), way.second);
+            const SolidPiece* a = k == 0 ? &r : arguments.front();
+            const SolidPiece* t = k == 0 ? tools.front() : &r;
+            if (op != Op::Fuse)
+                return runOnce(op, {a}, {t}, 0.0);
+            // Both from one intersection of the two.
+            const std::vector<SolidPiece> both = runOnce({Op::Fuse, Op::Common}, {a}, {t}, 0.0);
+            const SolidPiece& result = both[0];
+            const SolidPiece& common = both[1];
+            if (solidCount(result.shape) > 0) {
+                const double va = volumeOf(a->shape), vt = volumeOf(t->shape);
+                const double balance = volumeOf(result.shape) + volumeOf(common.shape) - va - vt;
+                if (!(std::fabs(balance) <= 1e-5 * (va + vt)))
+                    modelingError("объединение: объем не сходится");
             }
-            std::rethrow_exception(failure);
-        }
-        others.push_back([&] { return runOnce(op, arguments, tools, 0.0, true); });
-        for (double angle : {1.0, 2.0})
-            for (int k : {1, 0}) {
-                const SolidPiece& p = k == 0 ? *arguments.front() : *tools.front();
-                const std::optional<gp_Ax1> axis = axisOfRevolution(p.shape);
-                if (!axis)
-                    continue;
-                others.push_back([&, k, angle, axis] {
-                    const SolidPiece t = turned(p, *axis, angle);
-                    return k == 0 ? runOnce(op, {&t}, tools, 0.0) : runOnce(op, arguments, {&t}, 0.0);
-                });
-            }
-        // Last, a tolerance a hundred times larger: a piece the kernel
-        // leaves out at the small one can come in at the larger.
-        const double wider = 1e-5 * std::max(extent, 1.0);
-        others.push_back([&] { return runOnce(op, arguments, tools, wider); });
-        others.push_back([&] { return runOnce(op, arguments, tools, wider, true); });
-        for (const auto& attempt : others) {
+            return result;
+        });
+    }
+    if (op != Op::Fuse) {
+        for (std::size_t i = 0; i < others.size(); ++i) {
             try {
-                SolidPiece r = attempt();
+                SolidPiece r = others[i]();
                 verify(op, r, arguments, tools, check);
                 return r;
             } catch (const EOleException&) {
-                if (!failure)
-                    failure = std::current_exception();
+                if (i + 1 == others.size())
+                    throw;
             }
         }
-        // A piece of several solids apart (pieces made in one go that do not
-        // meet) can defeat the kernel where each of its solids alone does
-        // not: then its solids go in one by one.
-        if (split && (solidCount(arguments.front()->shape) > 1 || solidCount(tools.front()->shape) > 1))
-            return solidBySolid(*arguments.front(), *tools.front(), check);
-        if (!failure)
-            modelingError(std::string(opName(op)) + " не выполнено");
         std::rethrow_exception(failure);
     }
+    others.push_back([&] { return runOnce(op, arguments, tools, 0.0, true); });
+    for (double angle : {1.0, 2.0})
+        for (int k : {1, 0}) {
+            const SolidPiece& p = k == 0 ? *arguments.front() : *tools.front();
+            const std::optional<gp_Ax1> axis = axisOfRevolution(p.shape);
+            if (!axis)
+                continue;
+            others.push_back([&, k, angle, axis] {
+                const SolidPiece t = turned(p, *axis, angle);
+                return k == 0 ? runOnce(op, {&t}, tools, 0.0) : runOnce(op, arguments, {&t}, 0.0);
+            });
+        }
+    // Last, a tolerance a hundred times larger: a piece the kernel
+    // leaves out at the small one can come in at the larger.
+    const double wider = 1e-5 * std::max(extent, 1.0);
+    others.push_back([&] { return runOnce(op, arguments, tools, wider); });
+    others.push_back([&] { return runOnce(op, arguments, tools, wider, true); });
+    for (const auto& attempt : others) {
+        try {
+            SolidPiece r = attempt();
+            verify(op, r, arguments, tools, check);
+            return r;
+        } catch (const EOleException&) {
+            if (!failure)
+                failure = std::current_exception();
+        }
+    }
+    // A piece of several solids apart (pieces made in one go that do not
+    // meet) can defeat the kernel where each of its solids alone does
+    // not: then its solids go in one by one.
+    if (split && (solidCount(arguments.front()->shape) > 1 || solidCount(tools.front()->shape) > 1))
+        return solidBySolid(*arguments.front(), *tools.front(), check);
+    if (!failure)
+        modelingError(std::string(opName(op)) + " не выполнено");
+    std::rethrow_exception(failure);
 }
 
 SolidPiece solidBySolid(const SolidPiece& first, const SolidPiece& second, bool check)
@@ -841,7 +839,6 @@ void addApart(SolidPiece& united, const std::vector<TopoDS_Shape>& apart, const 
     }
     united.shape = all;
 }
-
 
 } // namespace
 
@@ -1050,17 +1047,8 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
             SolidPiece others = fuseSet(rest, true);
             return largest == 0 ? fusePair(*set.front(), others, check) : fusePair(others, *set[largest], check);
         }
-        // Nor do cylinders nearly side by side (the capsules of a fan, each
-        // beside the one before), whose union in one go can come out whole
-        // and wrong.
-        bool sideBySide = false;
-        for (std::size_t i = 0; i < set.size() && !sideBySide; ++i)
-            for (std::size_t j = i + 1; j < set.size() && !sideBySide; ++j)
-                sideBySide = nearlySideBySide(set[i]->shape, set[j]->shape);
         std::vector<const SolidPiece*> tools(set.begin() + 1, set.end());
         try {
-            if (sideBySide)
-                modelingError("объединение: цилиндры почти вдоль друг друга");
             // Pieces that cross many others (balls heaped on one spot, the
             // rounding pieces along a washer's edges) cost the kernel many
             // times more in one go than in halves, and in one go it has
@@ -1069,6 +1057,12 @@ SolidPiece fuseSet(const std::vector<SolidPiece*>& set, bool check)
             // in one go.
             if (crossingPairs(set) > 2 * set.size())
                 modelingError("объединение: слишком много пересечений сразу");
+            // Nor do cylinders nearly side by side, whose union in one go
+            // can come out whole and wrong.
+            for (std::size_t i = 0; i < set.size(); ++i)
+                for (std::size_t j = i + 1; j < set.size(); ++j)
+                    if (nearlySideBySide(set[i]->shape, set[j]->shape))
+                        modelingError("объединение: цилиндры почти вдоль друг друга");
             SolidPiece r = runOnce(Op::Fuse, {set.front()}, tools, 0.0);
             verify(Op::Fuse, r, {set.front()}, tools, check);
             if (!holdsEveryPiece(r.shape, set))
