@@ -93,9 +93,7 @@ protected:
         initialPose();
         type("Panel59", body);
         type("Panel60", colours);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             figure::abdomenAndPelvis(a);
             figure::finalPose(a);
         });

@@ -17,9 +17,7 @@ protected:
     {
         initialPose();
         type("Panel59", typed);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             acad::WorkingFields& f = fields();
             f.Dim05 = 0, f.Dim06 = 561 * a.s(), f.Dim09 = 0; // the girdle centre of the initial pose
             f.BodySolid = f.ModelSpace().AddSphere(acad::AcadPoint(0, 561 * a.s(), 0), 1);
@@ -103,9 +101,7 @@ TEST_F(Arms, BadTurtleneckTextStopsBeforeTheFirstArmPiece)
     initialPose();
     type("Panel59", {{"Edit102", num(1755.5)}});
     type("Panel60", {{"Edit290", "x"}});
-    figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-    shell::runProcedure([&] {
-        a.readPose();
+    runStretch([&](figure::Assembly& a) {
         acad::WorkingFields& f = fields();
         f.Dim05 = 0, f.Dim06 = 561, f.Dim09 = 0;
         f.BodySolid = f.ModelSpace().AddSphere(acad::AcadPoint(0, 561, 0), 1);

@@ -43,9 +43,7 @@ protected:
         type("Panel60", colours);
         control<QCheckBox>("Panel59", "CheckBox1")->setChecked(boxes);
         control<QCheckBox>("Panel59", "CheckBox2")->setChecked(boxes);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             fields().GroupSolid = fields().ModelSpace().AddSphere(acad::AcadPoint(0, 0, 0), 1);
             figure::collarAndLips(a);
         });

@@ -32,9 +32,7 @@ protected:
         initialPose();
         type("Panel59", body);
         type("Panel60", colours);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             const double s = a.s();
             a.headSkin = headSkin;
             fields().GroupSolid = fields().ModelSpace().AddBox(acad::AcadPoint(0, 140 * s, 10 * s), 140 * s, 200 * s,

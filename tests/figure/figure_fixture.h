@@ -2,6 +2,8 @@
 // The worker figure's panel and pages in a client area of their own, over a
 // fresh drawing, in a temporary current directory of their own (the pose
 // file lies in the current directory).
+#include "app/shell/errorbox.h"
+#include "figure/assembly.h"
 #include "figure/figure_panels.h"
 
 #include "support/panel_fixture.h"
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <functional>
 
 class FigureTest : public PanelTest {
 protected:
@@ -69,6 +72,18 @@ protected:
     }
 
     void initialPose() { press("Panel61", "BitBtn97"); }
+
+    // A stretch of the figure's drawing alone, in one procedure as the
+    // press runs it: the pose read from the pages as they stand, then
+    // `stretch`. A failure goes to the error boxes the fixture collects.
+    void runStretch(const std::function<void(figure::Assembly&)>& stretch)
+    {
+        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
+        shell::runProcedure([&] {
+            a.readPose();
+            stretch(a);
+        });
+    }
     void save() { press("Panel61", "BitBtn58"); }
     void load() { press("Panel61", "BitBtn60"); }
 

@@ -121,9 +121,7 @@ protected:
         type("Panel60", colours);
         control<QCheckBox>("Panel59", "CheckBox1")->setChecked(hair);
         control<QCheckBox>("Panel59", "CheckBox2")->setChecked(helmet);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             fields().GroupSolid = fields().ModelSpace().AddSphere(acad::AcadPoint(0, 0, 0), a.s());
             figure::hairAndHelmet(a);
         });

@@ -20,9 +20,7 @@ protected:
         initialPose();
         type("Panel59", body);
         type("Panel60", fingers);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             acad::WorkingFields& f = fields();
             f.Dim33 = -kWrist, f.Dim34 = 561, f.Dim35 = 0;
             f.Dim27 = kElbow, f.Dim28 = 561, f.Dim29 = 0;

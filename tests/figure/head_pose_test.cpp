@@ -22,9 +22,7 @@ protected:
     {
         initialPose();
         type("Panel59", typed);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             const double s = a.s();
             acad::WorkingFields& f = fields();
             f.BodySolid = f.ModelSpace().AddSphere(acad::AcadPoint(0, -5000 * s, 0), 1);

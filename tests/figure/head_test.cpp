@@ -163,9 +163,7 @@ protected:
         initialPose();
         type("Panel59", body);
         type("Panel60", colours);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             acad::WorkingFields& f = fields();
             f.BodySolid = f.ModelSpace().AddSphere(acad::AcadPoint(0, 0, 5000), 1);
             f.GroupSolid = f.ModelSpace().AddSphere(acad::AcadPoint(0, 0, 5001), 1);
@@ -174,8 +172,8 @@ protected:
             f.Dim21 = 0.3;
             f.Dim14 = f.Dim15 = f.Dim16 = 1000;
             figure::headFirst(a);
+            skin = a.headSkin;
         });
-        skin = a.headSkin;
     }
     const acad::SolidEntity& head() { return static_cast<const acad::SolidEntity&>(*item(1).entity()); }
     bool inside(const gp_Pnt& p)

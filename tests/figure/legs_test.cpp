@@ -25,9 +25,7 @@ protected:
         for (const auto& t : typed)
             texts.push_back(t);
         type("Panel59", texts);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             fields().BodySolid = fields().ModelSpace().AddSphere(acad::AcadPoint(0, 0, 1000), 1);
             figure::legs(a);
         });

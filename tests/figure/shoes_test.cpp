@@ -15,9 +15,7 @@ protected:
         initialPose();
         type("Panel59", typed);
         type("Panel60", colours);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             const double s = a.s();
             acad::WorkingFields& f = fields();
             f.Dim05 = -85 * s, f.Dim06 = -450 * s, f.Dim09 = 0;

@@ -46,9 +46,7 @@ protected:
         type("Panel60", {{"Edit208", "10"}, {"Edit279", "20"}, {"Edit284", "30"},
                          {"Edit290", "40"}, {"Edit209", "50"}, {"Edit289", "60"}});
         type("Panel60", colours);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             acad::WorkingFields& f = fields();
             f.Dim05 = 0, f.Dim06 = 561 * a.s(), f.Dim09 = 0;
             f.BodySolid = f.ModelSpace().AddSphere(acad::AcadPoint(0, 561 * a.s(), 0), 1);

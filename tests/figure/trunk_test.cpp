@@ -23,9 +23,7 @@ protected:
     {
         initialPose();
         type("Panel59", typed);
-        figure::Assembly a(fields(), panel("Panel59"), panel("Panel60"));
-        shell::runProcedure([&] {
-            a.readPose();
+        runStretch([&](figure::Assembly& a) {
             fields().BodySolid = fields().ModelSpace().AddSphere(acad::AcadPoint(0, 300 * a.s(), 2000), 1); // out of the way
             figure::trunkCore(a);
         });
