@@ -215,25 +215,10 @@ void makePiece(Assembly& a, const FacePiece& p)
     WorkingFields& f = a.f;
     const double s = a.s();
     switch (p.make) {
-    case Make::Ball:
-        f.Dim07 = p.r1;
-        f.Dim14 = p.centre.x;
-        f.Dim15 = p.centre.y;
-        f.Dim16 = p.centre.z;
-        Myach(f);
-        break;
+    case Make::Ball: makeBall(f, p.r1, p.centre.x, p.centre.y, p.centre.z); break;
     case Make::Frustum:
-        f.ModeFlag = 0;
-        f.Dim07 = p.r1;
-        f.Dim08 = p.r2;
-        f.Dim02 = p.length;
-        f.Dim14 = p.centre.x;
-        f.Dim15 = p.centre.y;
-        f.Dim16 = p.centre.z;
-        f.Dim21 = 0;
-        f.Dim22 = radians(p.b);
-        f.Dim23 = radians(p.a);
-        Konus1(f);
+        makeFrustum(f, &Konus1, p.r1, p.r2, p.length, p.centre.x, p.centre.y, p.centre.z, radians(p.b),
+                    radians(p.a));
         break;
     case Make::AboutY:
     case Make::AboutX:

@@ -83,22 +83,13 @@ const std::vector<Piece> kHelmetShell = {
 // The hollow: the dome's capsule 5 narrower.
 const Piece kHelmetHollow{&Konus2, 105, 105, 50, 0, 0, 0, pi / 2, 0};
 
-// Makes the piece in NewSolid; only the fields its primitive reads are written.
+// Makes the piece in NewSolid.
 void make(WorkingFields& f, const Piece& p)
 {
-    f.Dim07 = p.r1;
-    f.Dim14 = p.x;
-    f.Dim15 = p.y;
-    f.Dim16 = p.z;
-    if (p.make != &Myach) {
-        f.ModeFlag = 0;
-        f.Dim08 = p.r2;
-        f.Dim02 = p.length;
-        f.Dim21 = 0;
-        f.Dim22 = p.b;
-        f.Dim23 = p.a;
-    }
-    p.make(f);
+    if (p.make == &Myach)
+        makeBall(f, p.r1, p.x, p.y, p.z);
+    else
+        makeFrustum(f, p.make, p.r1, p.r2, p.length, p.x, p.y, p.z, p.b, p.a);
 }
 
 void hair(Assembly& a)

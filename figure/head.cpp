@@ -116,13 +116,6 @@ struct EarSide {
 
 const std::array<EarSide, 2> kEarSides = {{{-1, -93, -83}, {1, 73.19, 73.19}}};
 
-void centre(WorkingFields& f, double x, double y, double z)
-{
-    f.Dim14 = x;
-    f.Dim15 = y;
-    f.Dim16 = z;
-}
-
 // The outline at the figure's size made into the profile region.
 void profile(Assembly& a, const Outline& o)
 {
@@ -142,9 +135,7 @@ void balls(Assembly& a, const std::vector<Ball>& table)
         for (double sigma : kSides) {
             if (!b.paired && sigma > 0)
                 break;
-            f.Dim07 = b.radius;
-            centre(f, b.paired ? sigma * b.x : b.x, b.y, b.z);
-            Myach(f);
+            makeBall(f, b.radius, b.paired ? sigma * b.x : b.x, b.y, b.z);
             f.GroupSolid.Boolean(acad::acUnion, f.NewSolid);
         }
     }
@@ -156,15 +147,8 @@ void frusta(Assembly& a, const std::vector<Frustum>& table)
     const double s = a.s();
     for (const Frustum& p : table) {
         for (double sigma : kSides) {
-            f.ModeFlag = 0;
-            f.Dim07 = p.r1;
-            f.Dim08 = p.r2;
-            f.Dim02 = p.length;
-            centre(f, sigma * p.x, p.y, p.z);
-            f.Dim21 = 0;
-            f.Dim22 = radians(p.tilt);
-            f.Dim23 = radians(sigma * p.turn);
-            Konus1(f);
+            makeFrustum(f, &Konus1, p.r1, p.r2, p.length, sigma * p.x, p.y, p.z, radians(p.tilt),
+                        radians(sigma * p.turn));
             if (p.swing != 0) {
                 const double x = sigma * p.x * s, z = p.z * s;
                 a.turn(f.NewSolid, {x, 0, z}, {x, 77, z}, radians(sigma * p.swing));

@@ -253,4 +253,29 @@ void LLK(WorkingFields& f)
     capsule(f, {&WorkingFields::Dim20, &WorkingFields::Dim19, true, 0.55});
 }
 
+void makeBall(acad::WorkingFields& f, double r, double x, double y, double z)
+{
+    f.Dim07 = r;
+    f.Dim14 = x;
+    f.Dim15 = y;
+    f.Dim16 = z;
+    Myach(f);
+}
+
+void makeFrustum(acad::WorkingFields& f, void (*primitive)(acad::WorkingFields&), double r1, double r2,
+                 double length, double x, double y, double z, double b, double a)
+{
+    f.ModeFlag = 0;
+    f.Dim07 = r1;
+    f.Dim08 = r2;
+    f.Dim02 = length;
+    f.Dim14 = x;
+    f.Dim15 = y;
+    f.Dim16 = z;
+    f.Dim21 = 0;
+    f.Dim22 = b;
+    f.Dim23 = a;
+    primitive(f);
+}
+
 } // namespace figure
