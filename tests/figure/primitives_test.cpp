@@ -98,9 +98,11 @@ TEST_F(Primitives, SpheresDifferOnlyInTheirSlot)
             EXPECT_EQ(bank(f), before);
             expectAxisFields(40 * k, -100 * k, 1500 * k);
             for (auto other : {&acad::WorkingFields::NewSolid, &acad::WorkingFields::GroupSolid,
-                               &acad::WorkingFields::ToolSolid})
-                if (other != c.slot)
+                               &acad::WorkingFields::ToolSolid}) {
+                if (other != c.slot) {
                     EXPECT_TRUE((f.*other).isNull());
+                }
+            }
         }
     }
 }

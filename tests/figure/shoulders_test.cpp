@@ -9,15 +9,13 @@
 
 #include "figure_fixture.h"
 
-#include <BRepAdaptor_Surface.hxx>
-#include <BRepBndLib.hxx>
 #include <BRepBuilderAPI_MakeVertex.hxx>
 #include <BRepCheck_Analyzer.hxx>
+#include <BRepClass3d_SolidClassifier.hxx>
 #include <BRepExtrema_DistShapeShape.hxx>
-#include <Bnd_Box.hxx>
 #include <TopExp_Explorer.hxx>
-#include <TopoDS.hxx>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -76,18 +74,6 @@ double jointAndCapVolume(double s)
     const double rod = pi * 70 * 70 * 190.64 + 4 * pi / 3 * std::pow(70, 3);
     const double cap = 181.8 / 360 * pi * (73 * 73 - 70 * 70) * 65;
     return (rod + cap) * s * s * s;
-}
-
-// The sphere centres of a capsule piece, in the order of its faces.
-std::vector<gp_Pnt> sphereCentres(const TopoDS_Shape& piece)
-{
-    std::vector<gp_Pnt> centres;
-    for (TopExp_Explorer e(piece, TopAbs_FACE); e.More(); e.Next()) {
-        BRepAdaptor_Surface surface(TopoDS::Face(e.Current()));
-        if (surface.GetType() == GeomAbs_Sphere)
-            centres.push_back(surface.Sphere().Location());
-    }
-    return centres;
 }
 
 } // namespace
@@ -299,8 +285,9 @@ TEST_F(Shoulders, JointAndCapAlongTheGirdle)
         // overalls colour.
         EXPECT_TRUE(colourAt(far.Translated(d * (70 * s))) == kTurtleneck);
         const gp_Vec up = gp_Vec(0, 0, 1).Crossed(d) * (c.side == Shoulder::Right ? -1.0 : 1.0);
-        if (c.b == 0)
+        if (c.b == 0) {
             EXPECT_TRUE(colourAt(G.Translated(d * (130 * s) + up * (73 * s))) == kOveralls);
+        }
     }
 }
 
@@ -325,11 +312,12 @@ TEST_F(Shoulders, BadColourTextStopsAtItsRead)
 }
 
 // ---------------------------------------------------------------------------
-// The skin. Each capsule is checked as it stands in the body, a piece of its
-// own; the press still ends with their union, which the kernel cannot make
-// yet (neighbouring capsules lie nearly parallel), so the case waits.
+// The skin. A shoulder's 325 capsules take the drawing layer minutes to
+// unite (neighbouring capsules lie nearly side by side, where only the
+// kernel's general method finds where they cross), so "3D" leaves the skin
+// out and this case waits for a faster union.
 
-TEST_F(Shoulders, DISABLED_SkinCapsulesRunFromTheirAnchorsTowardsTheTurnedTargets)
+TEST_F(Shoulders, DISABLED_SkinJoinsTheShoulderToTheTrunksTop)
 {
     struct Case {
         const char* name;
@@ -342,7 +330,6 @@ TEST_F(Shoulders, DISABLED_SkinCapsulesRunFromTheirAnchorsTowardsTheTurnedTarget
         {"right at rest", Shoulder::Right, "Edit105", 0, 0},
         {"left at rest", Shoulder::Left, "Edit113", 0, 0},
         {"right raised", Shoulder::Right, "Edit105", 20, -20 * deg},
-        {"left lowered", Shoulder::Left, "Edit113", 20, -20 * deg},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -351,55 +338,55 @@ TEST_F(Shoulders, DISABLED_SkinCapsulesRunFromTheirAnchorsTowardsTheTurnedTarget
             [&](figure::Assembly& a) { figure::shoulderSkin(a, c.side, figure::shoulderJoint(a, c.side)); });
         ASSERT_TRUE(errors.empty()) << errors.front().toStdString();
         ASSERT_EQ(count(), 1);
-        const std::vector<acad::SolidPiece>& pieces = body().body.pieces();
-        const std::vector<SkinBand>& bands = figure::skinBands(c.side);
-        const std::size_t capsules = c.side == Shoulder::Right ? 325 : 327;
-        // The seed, the rod, the ball, the cap, then the capsules in order.
-        ASSERT_EQ(pieces.size(), 4 + capsules);
-        EXPECT_TRUE(*pieces[1].colours.find(TopExp_Explorer(pieces[1].shape, TopAbs_FACE).Current()) == kTurtleneck);
-        EXPECT_TRUE(*pieces[3].colours.find(TopExp_Explorer(pieces[3].shape, TopAbs_FACE).Current()) == kOveralls);
+        const TopoDS_Shape& solid = body().body.shape();
+        EXPECT_TRUE(BRepCheck_Analyzer(solid).IsValid());
+        int solids = 0;
+        for (TopExp_Explorer e(solid, TopAbs_SOLID); e.More(); e.Next())
+            ++solids;
+        EXPECT_EQ(solids, 1);
 
-        std::size_t k = 4;
-        double lowest = 1e9, front = -1e9;
-        for (const SkinBand& band : bands)
+        // Every capsule's end balls lie in the solid: the near one about
+        // the anchor at the distance of (396, z0) from the X axis, at the
+        // angle whose tangent is z0 over that distance; the far one at the
+        // turned target, or 0.55 of the way there.
+        BRepClass3d_SolidClassifier inside(solid);
+        double front = -1e9;
+        for (const SkinBand& band : figure::skinBands(c.side))
             for (const SkinRow& r : band.rows) {
-                SCOPED_TRACE(std::string(1, band.name) + std::to_string(k));
-                const acad::SolidPiece& piece = pieces[k++];
-                EXPECT_TRUE(BRepCheck_Analyzer(piece.shape).IsValid());
-                for (TopExp_Explorer e(piece.shape, TopAbs_FACE); e.More(); e.Next())
-                    EXPECT_TRUE(*piece.colours.find(e.Current()) ==
-                                (band.colour == figure::PoseColour::Overalls ? kOveralls : kTurtleneck));
-                // The anchor at the distance of (396, z0) from the X axis,
-                // at the angle whose tangent is z0 over that distance.
                 const double rho = std::hypot(396.0, r.z0), theta = std::atan(r.z0 / rho);
                 const gp_Pnt anchor(r.x0, rho * std::cos(theta), rho * std::sin(theta));
                 const gp_Pnt target(r.x1 * std::cos(c.turn), 561 + r.x1 * std::sin(c.turn), r.z1);
-                const std::vector<gp_Pnt> centres = sphereCentres(piece.shape);
-                ASSERT_EQ(centres.size(), 2u);
-                const gp_Pnt& near = centres[0].Distance(anchor) < centres[1].Distance(anchor) ? centres[0] : centres[1];
-                const gp_Pnt& far = &near == &centres[0] ? centres[1] : centres[0];
-                EXPECT_LT(near.Distance(anchor), 1e-6);
-                EXPECT_NEAR(far.Distance(near), (band.shortReach ? 0.55 : 1.0) * anchor.Distance(target), 1e-6);
-                lowest = std::min(lowest, anchor.Y());
+                const gp_Pnt far =
+                    anchor.Translated(gp_Vec(anchor, target) * (band.shortReach ? 0.55 : 1.0));
+                for (const gp_Pnt& p : {anchor, far}) {
+                    inside.Perform(p, 1e-7);
+                    EXPECT_EQ(inside.State(), TopAbs_IN) << band.name << " (" << p.X() << ", " << p.Y() << ", " << p.Z() << ")";
+                }
                 front = std::max(front, anchor.Z());
             }
-        // The lowest anchor is the armpit fan's centre at 396; the foremost
-        // that of an upper band's z0 113.93.
+        // The foremost anchors are an upper band's, z0 113.93; their balls'
+        // fronts are overalls. The armpit band's centre capsule, anchored
+        // at 396 on the X axis's level, reaches lowest, in the turtleneck.
         const double rho = std::hypot(396.0, 113.93);
-        EXPECT_NEAR(lowest, 396, 1e-9);
         EXPECT_NEAR(front, rho * std::sin(std::atan(113.93 / rho)), 1e-9);
+        const double sign = c.side == Shoulder::Right ? 1 : -1;
+        const SkinRow& upper = figure::skinBands(c.side)[3].rows[30];
+        const double upperRho = std::hypot(396.0, upper.z0), upperTheta = std::atan(upper.z0 / upperRho);
+        EXPECT_TRUE(colourAt(gp_Pnt(upper.x0, upperRho * std::cos(upperTheta), front + 7.5)) == kOveralls);
+        const std::vector<SkinRow>& armpitRows = figure::skinBands(c.side)[2].rows;
+        const SkinRow& armpit =
+            *std::find_if(armpitRows.begin(), armpitRows.end(), [](const SkinRow& r) { return r.z0 == 0; });
+        EXPECT_TRUE(colourAt(gp_Pnt(armpit.x0, 396 - 7.5, 0)) == kTurtleneck);
+
         if (c.turn == 0) {
-            Bnd_Box box;
-            BRepBndLib::AddOptimal(body().body.piecesCompound(), box, false, false);
-            double x0, y0, z0, x1, y1, z1;
-            box.Get(x0, y0, z0, x1, y1, z1);
-            const double sign = c.side == Shoulder::Right ? 1 : -1;
-            EXPECT_NEAR(sign > 0 ? x0 : -x1, -(190.64 + 70), 1e-6);
-            EXPECT_NEAR(sign > 0 ? x1 : -x0, 70, 1e-6);
-            EXPECT_NEAR(y0, 396 - 7.5, 1e-6);
-            EXPECT_NEAR(y1, 561 + 73, 1e-6);
-            EXPECT_NEAR(z0, -(front + 7.5), 1e-6);
-            EXPECT_NEAR(z1, front + 7.5, 1e-6);
+            acad::AcadPoint lo, hi;
+            item(0).as<acad::IAcad3DSolid>().GetBoundingBox(lo, hi);
+            EXPECT_NEAR(sign > 0 ? lo[0] : -hi[0], -(190.64 + 70), 1e-6);
+            EXPECT_NEAR(sign > 0 ? hi[0] : -lo[0], 70, 1e-6);
+            EXPECT_NEAR(lo[1], 396 - 7.5, 1e-6);
+            EXPECT_NEAR(hi[1], 561 + 73, 1e-6);
+            EXPECT_NEAR(lo[2], -(front + 7.5), 1e-6);
+            EXPECT_NEAR(hi[2], front + 7.5, 1e-6);
         }
         // The girdle centre and the angles stay for the arms.
         EXPECT_NEAR(fields().Dim06, 561, 1e-12);
