@@ -20,11 +20,12 @@ protected:
     const acad::SolidEntity& body() { return static_cast<const acad::SolidEntity&>(*item(0).entity()); }
     // The colours the body's faces show: palette indexes as negative
     // numbers, true colours as their red, green and blue.
-    std::set<std::tuple<int, int, int>> colours()
+    std::set<std::tuple<int, int, int>> colours(int k = 0)
     {
+        const auto& solid = static_cast<const acad::SolidEntity&>(*item(k).entity());
         std::set<std::tuple<int, int, int>> shown;
-        for (TopExp_Explorer e(body().body.shape(), TopAbs_FACE); e.More(); e.Next()) {
-            const acad::Colour c = body().faceColour(e.Current());
+        for (TopExp_Explorer e(solid.body.shape(), TopAbs_FACE); e.More(); e.Next()) {
+            const acad::Colour c = solid.faceColour(e.Current());
             if (c.kind == acad::Colour::Kind::Index)
                 shown.insert({-c.index, 0, 0});
             else if (c.kind == acad::Colour::Kind::Rgb)
@@ -118,6 +119,55 @@ TEST_F(WholeFigure, TwiceTheHeightTakesEightTimesTheVolume)
     ASSERT_TRUE(errors.empty()) << errors.front().toStdString();
     ASSERT_EQ(count(), 1);
     EXPECT_NEAR(item(0).as<acad::IAcad3DSolid>().Volume() / v, 8, 1e-6);
+}
+
+// A colour text that is not a whole number stops the press at the first
+// read of that colour: the drawing keeps the body as the stretches before
+// left it, in their colours only, and beside it the piece in hand,
+// uncoloured.
+TEST_F(WholeFigure, BadColourTextStopsThePressAtItsFirstRead)
+{
+    using Shown = std::set<std::tuple<int, int, int>>;
+    const std::tuple<int, int, int> none{256, 0, 0}, overalls{61, 112, 174}, turtleneck{111, 116, 174},
+        shoes{77, 48, 40};
+    const Shown trunk = {{-2, 0, 0}, {-106, 0, 0}, {-50, 0, 0}};
+    struct Case {
+        const char* edit;
+        const char* stretch;
+        Shown shown; // by the body and the piece beside it together
+    };
+    const Case cases[] = {
+        // The two blocks of the abdomen beside the hips' half cylinder.
+        {"Edit208", "abdomen", {none}},
+        // The right shoe beside the abdomen and legs.
+        {"Edit210", "shoes", {none, overalls}},
+        // The right shoulder's ball beside the body up to the trunk.
+        {"Edit289", "right shoulder", [&] {
+             Shown s = trunk;
+             s.insert({none, overalls, shoes});
+             return s;
+         }()},
+        // The right hand's fingers beside the body with both arms.
+        {"Edit203", "hands", [&] {
+             Shown s = trunk;
+             s.insert({none, overalls, shoes, turtleneck});
+             return s;
+         }()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stretch);
+        clearDrawing();
+        errors.clear();
+        initialPose();
+        type("Panel60", {{c.edit, "x"}});
+        press("Panel61", "BitBtn57");
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_EQ(errors.front(), QStringLiteral("'x' is not a valid integer value."));
+        ASSERT_EQ(count(), 2);
+        Shown shown = colours(0);
+        shown.merge(colours(1));
+        EXPECT_EQ(shown, c.shown);
+    }
 }
 
 } // namespace
