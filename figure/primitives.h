@@ -25,13 +25,6 @@ void Konus1(acad::WorkingFields& f);
 // Konus2: a ball at each end joined by the cone tangent to both; a length
 // not greater than the difference of the radii is a floating-point fault.
 void Konus2(acad::WorkingFields& f);
-// A ball, or a frustum with ModeFlag and Dim21 at 0 (d(a, b) = Dim23, Dim22
-// by the `primitive` given, Konus1 or Konus2), made in NewSolid from their
-// sizes and centre in figure units: only the fields it reads are written.
-void makeBall(acad::WorkingFields& f, double r, double x, double y, double z);
-void makeFrustum(acad::WorkingFields& f, void (*primitive)(acad::WorkingFields&), double r1, double r2,
-                 double length, double x, double y, double z, double b, double a);
-
 // Konus5, Konus6: the shoulder caps, the frustum swept through 181.8 degrees
 // about the side -X (left) or +X (right).
 void Konus5(acad::WorkingFields& f);
@@ -50,5 +43,12 @@ void PP(acad::WorkingFields& f);
 void PPK(acad::WorkingFields& f);
 void LL(acad::WorkingFields& f);
 void LLK(acad::WorkingFields& f);
+
+// A ball, or a frustum with ModeFlag and Dim21 at 0 (d(a, b) = Dim23, Dim22
+// by the `primitive` given, Konus1 or Konus2), made in NewSolid from their
+// sizes and centre in figure units: only the fields it reads are written.
+void makeBall(acad::WorkingFields& f, double r, double x, double y, double z);
+void makeFrustum(acad::WorkingFields& f, void (*primitive)(acad::WorkingFields&), double r1, double r2,
+                 double length, double x, double y, double z, double b, double a);
 
 } // namespace figure

@@ -72,6 +72,8 @@ protected:
     }
 
     void initialPose() { press("Panel61", "BitBtn97"); }
+    void save() { press("Panel61", "BitBtn58"); }
+    void load() { press("Panel61", "BitBtn60"); }
 
     // A stretch of the figure's drawing alone, in one procedure as the
     // press runs it: the pose read from the pages as they stand, then
@@ -84,8 +86,6 @@ protected:
             stretch(a);
         });
     }
-    void save() { press("Panel61", "BitBtn58"); }
-    void load() { press("Panel61", "BitBtn60"); }
 
     static QByteArray poseFile()
     {
