@@ -41,27 +41,13 @@ void store(WorkingFields& f, const ArmSide& side, const AcadPoint& p)
     f.*side.z = p[2];
 }
 
-void centreAt(Assembly& a, const AcadPoint& p)
-{
-    a.f.Dim14 = p[0] / a.s();
-    a.f.Dim15 = p[1] / a.s();
-    a.f.Dim16 = p[2] / a.s();
-}
-
 // A frustum from the joint along the segment of (A, B); coloured and united.
 void segment(Assembly& a, const AcadPoint& from, double r1, double r2, double length, Angle A, Angle B,
              const Rgb& colour)
 {
     WorkingFields& f = a.f;
-    f.ModeFlag = 0;
-    f.Dim07 = r1;
-    f.Dim08 = r2;
-    f.Dim02 = length;
-    centreAt(a, from);
-    f.Dim21 = 0;
-    f.Dim22 = a[B];
-    f.Dim23 = a[A];
-    Konus1(f);
+    const double s = a.s();
+    makeFrustum(f, &Konus1, r1, r2, length, from[0] / s, from[1] / s, from[2] / s, a[B], a[A]);
     a.colourAndUnite(f.BodySolid, f.NewSolid, colour);
 }
 
@@ -71,9 +57,8 @@ void elbow(Assembly& a, const ArmSide& side, const Rgb& colour)
     WorkingFields& f = a.f;
     const AcadPoint e = along(a, joint(f, side), 250.94, a[side.A3], a[side.B3]);
     store(f, side, e);
-    f.Dim07 = 64;
-    centreAt(a, e);
-    Myach(f);
+    const double s = a.s();
+    makeBall(f, 64, e[0] / s, e[1] / s, e[2] / s);
     a.colourAndUnite(f.BodySolid, f.NewSolid, colour);
 }
 

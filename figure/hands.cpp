@@ -59,13 +59,6 @@ struct HandSide {
 const HandSide kRight{false, Angle::A5P, Angle::B5P, Angle::C5P};
 const HandSide kLeft{true, Angle::A5L, Angle::B5L, Angle::C5L};
 
-void centreAt(Assembly& a, double x, double y, double z)
-{
-    a.f.Dim14 = x / a.s();
-    a.f.Dim15 = y / a.s();
-    a.f.Dim16 = z / a.s();
-}
-
 // The palm: a half disc of radius 100 about the wrist on the fingers' side,
 // 25 thick, trimmed by three prisms as deep as the figure is tall.
 void palm(Assembly& a, const HandSide& side)
@@ -110,18 +103,9 @@ void fingers(Assembly& a, const HandSide& side)
         for (const Phalanx& p : kFingers[k]) {
             if (k + 1 == kFingers.size() && &p == &kFingers[k].back())
                 skin = a.colour(PoseColour::Skin);
-            f.ModeFlag = 0;
-            f.Dim07 = p.r1;
-            f.Dim08 = p.r2;
-            f.Dim02 = p.length;
-            centreAt(a, f.Dim05, f.Dim06, f.Dim09);
-            f.Dim21 = 0;
-            f.Dim22 = a[side.left ? p.leftB : p.rightB];
-            f.Dim23 = a[side.left ? p.leftA : p.rightA] + side.offset();
-            if (p.rounded)
-                Konus2(f);
-            else
-                Konus1(f);
+            makeFrustum(f, p.rounded ? &Konus2 : &Konus1, p.r1, p.r2, p.length, f.Dim05 / s, f.Dim06 / s,
+                        f.Dim09 / s, a[side.left ? p.leftB : p.rightB],
+                        a[side.left ? p.leftA : p.rightA] + side.offset());
             f.GroupSolid.Boolean(acad::acUnion, f.NewSolid);
             if (p.step == 0)
                 continue;
@@ -142,19 +126,11 @@ void cuffAndWrist(Assembly& a, const HandSide& side)
 {
     WorkingFields& f = a.f;
     const Rgb sleeve = a.colour(PoseColour::Turtleneck);
-    f.ModeFlag = 0;
-    f.Dim07 = f.Dim08 = 53;
-    f.Dim02 = 49;
-    f.Dim14 = f.Dim15 = f.Dim16 = 0;
-    f.Dim21 = 0;
-    f.Dim22 = 0;
-    f.Dim23 = side.offset();
-    Konus1(f);
+    makeFrustum(f, &Konus1, 53, 53, 49, 0, 0, 0, 0, side.offset());
     Assembly::paint(f.NewSolid, sleeve);
     f.GroupSolid.Boolean(acad::acUnion, f.NewSolid);
 
-    f.Dim07 = 49;
-    Myach(f);
+    makeBall(f, 49, 0, 0, 0);
     Assembly::paint(f.NewSolid, a.colour(PoseColour::Turtleneck));
     f.GroupSolid.Boolean(acad::acUnion, f.NewSolid);
 }

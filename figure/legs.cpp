@@ -62,18 +62,10 @@ void thigh(Assembly& a, const LegSide& side)
     centre(f, 0, 0, 0);
     Myach_Fig(f);
 
-    f.ModeFlag = 0;
-    f.Dim08 = 120;
-    f.Dim07 = 120;
-    f.Dim02 = 80;
-    f.Dim21 = f.Dim22 = f.Dim23 = 0;
-    centre(f, 0, 0, -3);
-    Konus1(f);
+    makeFrustum(f, &Konus1, 120, 120, 80, 0, 0, -3, 0, 0);
     f.GroupSolid.Boolean(acad::acUnion, f.NewSolid);
 
-    f.Dim07 = 120;
-    centre(f, 0, 80, -3);
-    Myach(f);
+    makeBall(f, 120, 0, 80, -3);
     if (side.colouredHipBall)
         Assembly::paint(f.NewSolid, a.colour(PoseColour::Overalls));
     f.GroupSolid.Boolean(acad::acUnion, f.NewSolid);
@@ -86,13 +78,7 @@ void thigh(Assembly& a, const LegSide& side)
     f.*side.y = 0;
     f.*side.x = 0;
 
-    f.ModeFlag = 0;
-    f.Dim08 = 90;
-    f.Dim07 = 109;
-    f.Dim02 = 450;
-    f.Dim21 = f.Dim22 = f.Dim23 = 0;
-    centre(f, 0, 0, 0);
-    Konus2(f);
+    makeFrustum(f, &Konus2, 109, 90, 450, 0, 0, 0, 0, 0);
     f.NewSolid.Boolean(acad::acUnion, f.GroupSolid);
 
     f.*side.x = side.sign * 85 * s;
@@ -115,15 +101,7 @@ void shin(Assembly& a, const LegSide& side)
     f.*side.y = f.*side.y + f.*side.vy;
     f.*side.x = f.*side.x + f.*side.vx;
 
-    f.ModeFlag = 0;
-    f.Dim08 = 100;
-    f.Dim07 = 90;
-    f.Dim02 = 470;
-    f.Dim21 = 0;
-    f.Dim22 = a[side.B9];
-    f.Dim23 = a[side.A9];
-    centre(f, f.*side.x / s, f.*side.y / s, f.*side.z / s);
-    Konus1(f);
+    makeFrustum(f, &Konus1, 90, 100, 470, f.*side.x / s, f.*side.y / s, f.*side.z / s, a[side.B9], a[side.A9]);
     a.colourAndUnite(f.BodySolid, f.NewSolid, PoseColour::Overalls);
 }
 

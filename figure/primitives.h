@@ -44,9 +44,9 @@ void PPK(acad::WorkingFields& f);
 void LL(acad::WorkingFields& f);
 void LLK(acad::WorkingFields& f);
 
-// A ball, or a frustum with ModeFlag and Dim21 at 0 (d(a, b) = Dim23, Dim22
-// by the `primitive` given, Konus1 or Konus2), made in NewSolid from their
-// sizes and centre in figure units: only the fields it reads are written.
+// A ball, or a frustum with ModeFlag and Dim21 at 0 (d(a, b) = Dim23, Dim22)
+// by the frustum `primitive` given, made in NewSolid from their sizes and
+// centre in figure units: only the fields it reads are written.
 void makeBall(acad::WorkingFields& f, double r, double x, double y, double z);
 void makeFrustum(acad::WorkingFields& f, void (*primitive)(acad::WorkingFields&), double r1, double r2,
                  double length, double x, double y, double z, double b, double a);

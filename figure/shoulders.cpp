@@ -274,13 +274,7 @@ ShoulderColours shoulderJoint(Assembly& a, Shoulder which)
     held[kTurtleneck] = a.colour(kTurtleneck);
     Assembly::paint(f.GroupSolid, held[kTurtleneck]);
 
-    f.ModeFlag = 0;
-    f.Dim08 = 70;
-    f.Dim07 = 70;
-    f.Dim02 = 190.64;
-    f.Dim14 = f.Dim15 = f.Dim16 = 0;
-    f.Dim21 = f.Dim22 = f.Dim23 = 0;
-    Konus2(f);
+    makeFrustum(f, &Konus2, 70, 70, 190.64, 0, 0, 0, 0, 0);
     if (side.rodReadsColour)
         held[kTurtleneck] = a.colour(kTurtleneck);
     Assembly::paint(f.NewSolid, held[kTurtleneck]);
@@ -292,20 +286,10 @@ ShoulderColours shoulderJoint(Assembly& a, Shoulder which)
     f.BodySolid.Boolean(acad::acUnion, f.NewSolid);
 
     // The cap over the rod, from 100 to 165 along it.
-    f.ModeFlag = 0;
-    f.Dim08 = 73;
-    f.Dim07 = 73;
-    f.Dim02 = 65;
     const double x = std::sin(A2) * std::cos(B2) * 100 * s - f.Dim05;
     const double y = std::cos(A2) * std::cos(B2) * 100 * s + f.Dim06;
     const double z = f.Dim09 - std::sin(B2) * 100 * s;
-    f.Dim14 = x / s;
-    f.Dim15 = y / s;
-    f.Dim16 = z / s;
-    f.Dim21 = 0;
-    f.Dim22 = B2;
-    f.Dim23 = A2;
-    side.cap(f);
+    makeFrustum(f, side.cap, 73, 73, 65, x / s, y / s, z / s, B2, A2);
     held[kOveralls] = a.colour(kOveralls);
     a.colourAndUnite(f.BodySolid, f.NewSolid, held[kOveralls]);
     return {held[kOveralls], held[kTurtleneck]};
